@@ -27,7 +27,10 @@ void fillFullProject(Workspace &ws, const QString &folder)
         for (int z = 1; z <= 3; ++z) {
             ZoneRecord &zone = p.Zones[z];
             zone.InUse = 1;
-            zone.Text = toGbk(QStringLiteral("节目%1 分区%2 欢迎光临\r\n今日特价 新鲜水果 Lumetra LED\r\n营业时间 8:00-22:00").arg(n).arg(z));
+            zone.Text =
+                toGbk(QStringLiteral("节目%1 分区%2 欢迎光临\r\n今日特价 新鲜水果 Lumetra LED\r\n营业时间 8:00-22:00")
+                          .arg(n)
+                          .arg(z));
         }
     }
 }

@@ -10,9 +10,7 @@
 
 namespace lumetra::cli {
 
-CliContext::CliContext(const QString &home) : m_home(home), m_out(stdout), m_err(stderr)
-{
-}
+CliContext::CliContext(const QString &home) : m_home(home), m_out(stdout), m_err(stderr) {}
 
 void CliContext::openLikeTheWindow(const QString &project)
 {

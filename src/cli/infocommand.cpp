@@ -28,8 +28,7 @@ const char *zoneKindName(int kind)
     }
 }
 
-template <typename T, std::size_t N>
-QString joined(const std::array<T, N> &values)
+template <typename T, std::size_t N> QString joined(const std::array<T, N> &values)
 {
     QStringList parts;
     for (const T &v : values) {
@@ -95,7 +94,8 @@ int InfoCommand::run(CliContext &context, const QStringList &args)
         const ProgramRecord &p = d.Programs[n];
         QStringList bands;
         for (std::size_t i = 0; i < 5; ++i)
-            bands << QStringLiteral("%1-%2/%3").arg(fromGbk(p.StartTimes[i]), fromGbk(p.StopTimes[i])).arg(p.Volumes[i]);
+            bands
+                << QStringLiteral("%1-%2/%3").arg(fromGbk(p.StartTimes[i]), fromGbk(p.StopTimes[i])).arg(p.Volumes[i]);
         out << QStringLiteral("program %1 name=%2 id=%3 template=%4 zones=%5 duration=%6 timed=%7 dates=%8..%9")
                    .arg(n)
                    .arg(fromGbk(p.ProgramName))

@@ -15,8 +15,7 @@ QJsonValue str(const QByteArray &gbk)
     return fromGbk(gbk);
 }
 
-template <typename T, std::size_t N>
-QJsonArray list(const std::array<T, N> &values)
+template <typename T, std::size_t N> QJsonArray list(const std::array<T, N> &values)
 {
     QJsonArray out;
     for (const T &v : values) {

@@ -14,7 +14,10 @@ QByteArray toGbk(QStringView text);
 QString fromGbk(QByteArrayView bytes);
 
 // A byte of 0x80 or above starts a two-byte character.
-inline bool isLeadByte(char c) { return static_cast<unsigned char>(c) >= 0x80; }
+inline bool isLeadByte(char c)
+{
+    return static_cast<unsigned char>(c) >= 0x80;
+}
 
 // Length in bytes of the character starting at pos (1 or 2; 1 for a lead byte
 // that is the last byte of the text).

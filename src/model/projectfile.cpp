@@ -124,7 +124,7 @@ void walkProgram(V &v, const QByteArray &section, ProgramRecord &p, int programN
     auto positions = [&](int n) {
         const auto &keys = k.clock[static_cast<std::size_t>(n)].positions;
         ZoneRecord &z = p.Zones[n];
-        int32_t *fields[14] = {&z.YearX, &z.YearY, &z.MonthX,  &z.MonthY,  &z.DayX,    &z.DayY,  &z.HourX,
+        int32_t *fields[14] = {&z.YearX, &z.YearY,   &z.MonthX,  &z.MonthY,  &z.DayX,    &z.DayY,  &z.HourX,
                                &z.HourY, &z.MinuteX, &z.MinuteY, &z.SecondX, &z.SecondY, &z.WeekX, &z.WeekY};
         for (std::size_t i = 0; i < 14; ++i)
             v.field(section, keys[i], *fields[i], "0");
@@ -197,7 +197,8 @@ std::optional<int32_t> parseDecimal(QByteArrayView text)
 class Reader
 {
 public:
-    Reader(const IniDocument &doc, const QString &file, WorkspaceState &state) : m_doc(doc), m_file(file), m_state(state)
+    Reader(const IniDocument &doc, const QString &file, WorkspaceState &state)
+        : m_doc(doc), m_file(file), m_state(state)
     {
     }
 
@@ -260,7 +261,7 @@ private:
 class Writer
 {
 public:
-    Writer(IniDocument &doc, WorkspaceState &state) : m_doc(doc), m_state(state) {}
+    Writer(IniDocument &doc, WorkspaceState &state, FileBatch &files) : m_doc(doc), m_state(state), m_files(files) {}
 
     void field(const QByteArray &section, const QByteArray &key, const QByteArray &value, const QByteArray &)
     {
@@ -285,13 +286,14 @@ public:
             return;
         const QString path = textFilePath(m_state, programNo, slot);
         zone.ContentFile = toGbk(path);
-        writeFileAtomically(path, textFileBytes(zone.Text));
+        m_files.add(path, textFileBytes(zone.Text));
         m_doc.setValue(section, key, zone.ContentFile);
     }
 
 private:
     IniDocument &m_doc;
     WorkspaceState &m_state;
+    FileBatch &m_files;
 };
 
 void readDisplay(Reader &reader, WorkspaceState &state, bool settingsToo)
@@ -349,7 +351,10 @@ void loadInto(WorkspaceState &state, const QString &path)
 void saveFrom(WorkspaceState &state, const QString &path)
 {
     IniDocument doc = IniDocument::load(path);
-    Writer writer(doc, state);
+    // The text files and the project file are replaced together: a failure
+    // anywhere leaves all of them as they were.
+    FileBatch files;
+    Writer writer(doc, state, files);
     DisplayRecord &d = state.display();
     for (const DisplayKey &entry : displayKeys())
         std::visit([&](auto member) { writer.field(entry.section, entry.key, d.*member, entry.fallback); },
@@ -357,7 +362,8 @@ void saveFrom(WorkspaceState &state, const QString &path)
     const int count = std::clamp(d.ProgramCount, 0, MaxPrograms);
     for (int n = 1; n <= count; ++n)
         walkProgram(writer, ProjectKeys::get().programSection(n), d.Programs[n], n, d.ScreenWidth, QByteArray());
-    doc.save(path);
+    files.add(path, doc.serialize());
+    files.commit();
 }
 
 // Sets UiReady to 0 for the duration of a save and to 200 afterwards.

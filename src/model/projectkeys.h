@@ -10,15 +10,15 @@ namespace lumetra {
 struct ProjectKeys
 {
     // Sections.
-    QByteArray DisplayParams;   // 显示屏参数
-    QByteArray SerialSection;   // 显示屏串口
-    QByteArray StorageSection;  // 显示屏信息存储
-    QByteArray UsedSection;     // 已占用信息存储
-    QByteArray PowerOnSection;  // 上电显示
-    QByteArray UserSection;     // 用户信息
-    QByteArray LinkSection;     // 通讯方式
-    QByteArray ProgramPrefix;   // 节目
-    QByteArray TitleSection;    // 标题
+    QByteArray DisplayParams;  // 显示屏参数
+    QByteArray SerialSection;  // 显示屏串口
+    QByteArray StorageSection; // 显示屏信息存储
+    QByteArray UsedSection;    // 已占用信息存储
+    QByteArray PowerOnSection; // 上电显示
+    QByteArray UserSection;    // 用户信息
+    QByteArray LinkSection;    // 通讯方式
+    QByteArray ProgramPrefix;  // 节目
+    QByteArray TitleSection;   // 标题
 
     // Program keys.
     QByteArray ProgramId, ProgramName, ZoneCount, Template;
@@ -34,8 +34,8 @@ struct ProjectKeys
     // Clock block and positions: name + slot number.
     struct ClockKeys
     {
-        QByteArray ClockText, FontIndex, FontSizeIndex, BackColor, ForeColor, ClockStyle, InfoX, InfoY,
-            InfoSpacing, WeekRowY, TimeRowY, ClockOptions, YearFormat, MultiLine;
+        QByteArray ClockText, FontIndex, FontSizeIndex, BackColor, ForeColor, ClockStyle, InfoX, InfoY, InfoSpacing,
+            WeekRowY, TimeRowY, ClockOptions, YearFormat, MultiLine;
         std::array<QByteArray, 14> positions; // 时钟年X坐标 … 时钟星期Y坐标
     };
     std::array<ClockKeys, 5> clock;

@@ -9,8 +9,7 @@
 namespace lumetra {
 
 // Fixed-size array indexed from 1, as programs and zone slots are counted.
-template <typename T, int N>
-class OneBasedArray
+template <typename T, int N> class OneBasedArray
 {
 public:
     static constexpr int size() { return N; }
@@ -96,7 +95,7 @@ struct ProgramRecord
     int32_t TimedPlay = 0;
     QByteArray StartDate;
     QByteArray StopDate;
-    std::array<int32_t, 7> Weekdays{};     // Monday first
+    std::array<int32_t, 7> Weekdays{}; // Monday first
     std::array<QByteArray, 5> StartTimes;
     std::array<QByteArray, 5> StopTimes;
     std::array<int32_t, 5> Volumes{};
