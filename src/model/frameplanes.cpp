@@ -11,6 +11,9 @@ FramePlanes::FramePlanes()
 
 void FramePlanes::clear()
 {
+    if (!m_dirty)
+        return;
+    m_dirty = false;
     std::fill(m_red.begin(), m_red.end(), uint8_t(0));
     std::fill(m_green.begin(), m_green.end(), uint8_t(0));
 }

@@ -19,8 +19,18 @@ public:
 
     void clear();
 
-    uint8_t *redRow(int row) { return m_red.data() + static_cast<std::size_t>(row) * Columns; }
-    uint8_t *greenRow(int row) { return m_green.data() + static_cast<std::size_t>(row) * Columns; }
+    // Handing out a writable row marks the planes as possibly lit, so that
+    // clearing planes that are already dark costs nothing.
+    uint8_t *redRow(int row)
+    {
+        m_dirty = true;
+        return m_red.data() + static_cast<std::size_t>(row) * Columns;
+    }
+    uint8_t *greenRow(int row)
+    {
+        m_dirty = true;
+        return m_green.data() + static_cast<std::size_t>(row) * Columns;
+    }
     const uint8_t *redRow(int row) const { return m_red.data() + static_cast<std::size_t>(row) * Columns; }
     const uint8_t *greenRow(int row) const { return m_green.data() + static_cast<std::size_t>(row) * Columns; }
 
@@ -32,6 +42,7 @@ public:
 private:
     std::vector<uint8_t> m_red;
     std::vector<uint8_t> m_green;
+    bool m_dirty = false;
 };
 
 } // namespace lumetra

@@ -5,16 +5,20 @@
 
 namespace lumetra {
 
+// Opening a converter costs far more than a short conversion, so each
+// thread keeps one of each; GBK carries no state between calls.
 QByteArray toGbk(QStringView text)
 {
-    // The ICU-backed encoder substitutes "?" for what GBK cannot hold.
-    QStringEncoder encoder("GBK");
+    // The encoder substitutes "?" for what GBK cannot hold.
+    thread_local QStringEncoder encoder("GBK");
+    encoder.resetState();
     return encoder.encode(text);
 }
 
 QString fromGbk(QByteArrayView bytes)
 {
-    QStringDecoder decoder("GBK");
+    thread_local QStringDecoder decoder("GBK");
+    decoder.resetState();
     return decoder.decode(bytes);
 }
 
