@@ -1,0 +1,69 @@
+#include "link/commandtable.h"
+
+namespace lumetra {
+
+CommandSpec CommandSpec::of(CommandKind kind)
+{
+    using NA = NoAnswerPolicy;
+    using PE = PortErrorPolicy;
+    auto spec = [kind](int source, NA noAnswer, PE portError, bool parameters = false) {
+        CommandSpec s;
+        s.ReplyAddressSource = source;
+        s.NoAnswer = noAnswer;
+        s.PortError = portError;
+        s.ParameterReply = parameters;
+        s.Kind = kind;
+        return s;
+    };
+    switch (kind) {
+    case CommandKind::ProgramIndex:
+    case CommandKind::ProgramData:
+        return spec(2, NA::Silent, PE::PassToCaller);
+    case CommandKind::TransferLoad:
+        return spec(2, NA::Message, PE::PassToCaller);
+    case CommandKind::Brightness:
+    case CommandKind::Border:
+    case CommandKind::Timer:
+    case CommandKind::Power:
+    case CommandKind::Pause:
+        return spec(2, NA::Message, PE::Message);
+    case CommandKind::ScreenSet:
+        return spec(0, NA::Message, PE::Message);
+    case CommandKind::UnitBoardTest:
+        return spec(1, NA::MessageUnlessAllCards, PE::Message);
+    case CommandKind::CommunicationTest:
+        return spec(1, NA::MessageUnlessAllCards, PE::Silent);
+    case CommandKind::ReadParameters:
+        return spec(0, NA::Message, PE::Message, true);
+    case CommandKind::Probe:
+        return spec(2, NA::Silent, PE::Silent);
+    }
+    return spec(2, NA::Message, PE::Message);
+}
+
+int CommandSpec::timeoutMs(int blockNumber) const
+{
+    switch (Kind) {
+    case CommandKind::ProgramIndex:
+    case CommandKind::CommunicationTest:
+    case CommandKind::Probe:
+        return 1000;
+    case CommandKind::ProgramData:
+        return blockNumber % 8 == 0 ? 1500 : 600;
+    case CommandKind::TransferLoad:
+    case CommandKind::Timer:
+    case CommandKind::Power:
+    case CommandKind::Pause:
+        return 300;
+    case CommandKind::Brightness:
+        return 2000;
+    case CommandKind::Border:
+    case CommandKind::ScreenSet:
+    case CommandKind::UnitBoardTest:
+    case CommandKind::ReadParameters:
+        return 1200;
+    }
+    return 1000;
+}
+
+} // namespace lumetra

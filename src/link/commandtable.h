@@ -1,0 +1,42 @@
+#pragma once
+
+namespace lumetra {
+
+enum class CommandKind {
+    ProgramIndex,
+    ProgramData,
+    TransferLoad,
+    Brightness,
+    Border,
+    Timer,
+    Power,
+    Pause,
+    ScreenSet,
+    UnitBoardTest,
+    CommunicationTest,
+    ReadParameters,
+    Probe,
+};
+
+// What happens when no answer comes, or the port fails.
+enum class NoAnswerPolicy { Silent, Message, MessageUnlessAllCards };
+enum class PortErrorPolicy { PassToCaller, Message, Silent };
+
+// One row of the command table: time-out, whose address the answer must
+// carry (ReplyAddressSource), and how failures are reported.
+struct CommandSpec
+{
+    int ReplyAddressSource = 2;
+    bool ParameterReply = false;
+    NoAnswerPolicy NoAnswer = NoAnswerPolicy::Message;
+    PortErrorPolicy PortError = PortErrorPolicy::Message;
+
+    // blockNumber: the program data block's number; other frames ignore it.
+    int timeoutMs(int blockNumber = 0) const;
+
+    static CommandSpec of(CommandKind kind);
+
+    CommandKind Kind = CommandKind::Probe;
+};
+
+} // namespace lumetra
