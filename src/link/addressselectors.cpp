@@ -10,6 +10,11 @@ bool isClassA(const QByteArray &cardModel)
     return cardModel == classA;
 }
 
+int32_t baudRateForCardClass(const QByteArray &cardModel)
+{
+    return isClassA(cardModel) ? 4800 : 19200;
+}
+
 uint8_t itemAddress(int itemIndex)
 {
     return itemIndex == BroadcastItem ? BroadcastAddress : static_cast<uint8_t>(itemIndex + 1);

@@ -24,6 +24,9 @@ struct AddressSelectors
 
 // The card-class tests of the protocol.
 bool isClassA(const QByteArray &cardModel);
+// The baud rate the hardware dialog sets for a card class: 4800 for A, 19200
+// for B and C.
+int32_t baudRateForCardClass(const QByteArray &cardModel);
 
 // Address byte of the main-window frames (TargetAddressRule).
 uint8_t addressRuleA(const AddressSelectors &selectors, const QByteArray &cardModel);

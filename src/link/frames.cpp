@@ -63,8 +63,7 @@ void putClockGroup(QByteArray &frame, int pos, const ProgramRecord &program, Get
     }
 }
 
-template <typename Get>
-void putPerSlot(QByteArray &frame, int pos, const ProgramRecord &program, Get get)
+template <typename Get> void putPerSlot(QByteArray &frame, int pos, const ProgramRecord &program, Get get)
 {
     for (int s = 1; s <= ZoneSlots; ++s)
         put(frame, pos + s - 1, get(program.Zones[s]));
@@ -197,13 +196,20 @@ QByteArray programIndexFrame(const DisplayRecord &display, int k, const AddressS
     put(f, 155, k);
     putPerSlot(f, 156, program, [](const ZoneRecord &z) { return z.ClearBeforePlay; });
 
-    putClockGroup(f, 160, program, [](const ZoneRecord &z) { return z.YearX; }, [](const ZoneRecord &z) { return z.YearY; });
-    putClockGroup(f, 172, program, [](const ZoneRecord &z) { return z.MonthX; }, [](const ZoneRecord &z) { return z.MonthY; });
-    putClockGroup(f, 184, program, [](const ZoneRecord &z) { return z.DayX; }, [](const ZoneRecord &z) { return z.DayY; });
-    putClockGroup(f, 196, program, [](const ZoneRecord &z) { return z.HourX; }, [](const ZoneRecord &z) { return z.HourY; });
-    putClockGroup(f, 208, program, [](const ZoneRecord &z) { return z.MinuteX; }, [](const ZoneRecord &z) { return z.MinuteY; });
-    putClockGroup(f, 220, program, [](const ZoneRecord &z) { return z.SecondX; }, [](const ZoneRecord &z) { return z.SecondY; });
-    putClockGroup(f, 232, program, [](const ZoneRecord &z) { return z.WeekX; }, [](const ZoneRecord &z) { return z.WeekY; });
+    putClockGroup(
+        f, 160, program, [](const ZoneRecord &z) { return z.YearX; }, [](const ZoneRecord &z) { return z.YearY; });
+    putClockGroup(
+        f, 172, program, [](const ZoneRecord &z) { return z.MonthX; }, [](const ZoneRecord &z) { return z.MonthY; });
+    putClockGroup(
+        f, 184, program, [](const ZoneRecord &z) { return z.DayX; }, [](const ZoneRecord &z) { return z.DayY; });
+    putClockGroup(
+        f, 196, program, [](const ZoneRecord &z) { return z.HourX; }, [](const ZoneRecord &z) { return z.HourY; });
+    putClockGroup(
+        f, 208, program, [](const ZoneRecord &z) { return z.MinuteX; }, [](const ZoneRecord &z) { return z.MinuteY; });
+    putClockGroup(
+        f, 220, program, [](const ZoneRecord &z) { return z.SecondX; }, [](const ZoneRecord &z) { return z.SecondY; });
+    putClockGroup(
+        f, 232, program, [](const ZoneRecord &z) { return z.WeekX; }, [](const ZoneRecord &z) { return z.WeekY; });
 
     putText(f, 244, FrameEnd);
     put(f, 250, IndexKind);
@@ -235,9 +241,9 @@ QByteArray transferLoadFrame(const AddressSelectors &selectors, int programNumbe
 
 QByteArray brightnessFrame(const AddressSelectors &selectors, const QByteArray &cardModel, const BrightnessValues &v)
 {
-    return controlFrame(addressRuleA(selectors, cardModel),
-                        bytesOf({v.DayHour, v.DayMinute, v.NightHour, v.NightMinute, v.DayBrightness, v.NightBrightness}),
-                        0xFF, 0xFF);
+    return controlFrame(
+        addressRuleA(selectors, cardModel),
+        bytesOf({v.DayHour, v.DayMinute, v.NightHour, v.NightMinute, v.DayBrightness, v.NightBrightness}), 0xFF, 0xFF);
 }
 
 QByteArray borderFrame(const AddressSelectors &selectors, const QByteArray &cardModel, bool on)

@@ -58,8 +58,7 @@ QByteArray screenParameterBlock(const DisplayRecord &display, const DisplaySetti
 // Program k (0-based) of the display.
 QByteArray programIndexFrame(const DisplayRecord &display, int k, const AddressSelectors &selectors);
 // data: up to 512 bytes, zero-padded.
-QByteArray programDataFrame(const AddressSelectors &selectors, int programNumber, int blockNumber,
-                            QByteArrayView data);
+QByteArray programDataFrame(const AddressSelectors &selectors, int programNumber, int blockNumber, QByteArrayView data);
 QByteArray transferLoadFrame(const AddressSelectors &selectors, int programNumber, uint8_t finalBlock);
 
 QByteArray brightnessFrame(const AddressSelectors &selectors, const QByteArray &cardModel,

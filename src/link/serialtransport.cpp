@@ -19,7 +19,8 @@ SerialTransport::~SerialTransport()
 
 QString SerialTransport::devicePath(const QByteArray &portName)
 {
-    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]{0,3})$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression com(QStringLiteral("^COM([1-9][0-9]{0,3})$"),
+                                        QRegularExpression::CaseInsensitiveOption);
     const QString name = QString::fromLocal8Bit(portName).trimmed();
     const QRegularExpressionMatch m = com.match(name);
     if (m.hasMatch())

@@ -38,12 +38,9 @@ FrameSplitter::Match FrameSplitter::matchControl(SignFrame &frame) const
         FrameKind kind;
     };
     static const Shape shapes[] = {
-        {PowerLength, 0xFF, 0xFF, FrameKind::Power},
-        {PauseLength, 0xFF, 0xFF, FrameKind::Pause},
-        {BrightnessLength, 0xFF, 0xFF, FrameKind::Brightness},
-        {BorderLength, 0xFF, 0xFE, FrameKind::Border},
-        {TimerLength, 0xFF, 0xFF, FrameKind::Timer},
-        {ScreenSetLength, 0xFF, 0xFF, FrameKind::ScreenSet},
+        {PowerLength, 0xFF, 0xFF, FrameKind::Power},           {PauseLength, 0xFF, 0xFF, FrameKind::Pause},
+        {BrightnessLength, 0xFF, 0xFF, FrameKind::Brightness}, {BorderLength, 0xFF, 0xFE, FrameKind::Border},
+        {TimerLength, 0xFF, 0xFF, FrameKind::Timer},           {ScreenSetLength, 0xFF, 0xFF, FrameKind::ScreenSet},
     };
     bool longerPossible = false;
     for (const Shape &s : shapes) {

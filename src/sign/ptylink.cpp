@@ -48,8 +48,8 @@ bool PtyLink::open(const QString &linkPath)
     if (existing.isSymLink())
         ::unlink(QFile::encodeName(linkPath).constData());
     if (::symlink(QFile::encodeName(m_device).constData(), QFile::encodeName(linkPath).constData()) != 0) {
-        m_error = QStringLiteral("cannot make the link %1: %2")
-                      .arg(linkPath, QString::fromLocal8Bit(std::strerror(errno)));
+        m_error =
+            QStringLiteral("cannot make the link %1: %2").arg(linkPath, QString::fromLocal8Bit(std::strerror(errno)));
         close();
         return false;
     }

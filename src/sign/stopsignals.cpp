@@ -20,7 +20,9 @@ StopSignals::StopSignals(QObject *parent) : QObject(parent)
         if (::read(s_fds[1], &c, 1) > 0)
             emit stopRequested();
     });
-    struct sigaction sa{};
+    struct sigaction sa
+    {
+    };
     sa.sa_handler = &StopSignals::onSignal;
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;

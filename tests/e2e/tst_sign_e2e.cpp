@@ -97,7 +97,8 @@ private slots:
         QVERIFY(startSign(QStringLiteral("B")));
         useCardClass(u"B类卡");
         Marker marker(2500);
-        const CommandOutcome outcome = m_link.runCommand(CommandKind::Power, powerFrame({}, m_ws.display().CardModel, true));
+        const CommandOutcome outcome =
+            m_link.runCommand(CommandKind::Power, powerFrame({}, m_ws.display().CardModel, true));
         // Power waits 300 ms; run a long wait too, to see the answer end it.
         m_link.transact(probeFrame(), 5000);
         QVERIFY(outcome.Answered);
@@ -159,11 +160,11 @@ private slots:
         const ProgramStream stream(planes, StreamGeometry::fromSettings(d), d.Programs[1]);
         for (int i = 0; i < stream.blockCount(); ++i) {
             const int n = ProgramStream::blockNumber(i);
-            QVERIFY(m_link.runCommand(CommandKind::ProgramData, programDataFrame(sel, 1, n, stream.block(i)), n)
-                        .Answered);
+            QVERIFY(
+                m_link.runCommand(CommandKind::ProgramData, programDataFrame(sel, 1, n, stream.block(i)), n).Answered);
         }
-        QVERIFY(m_link.runCommand(CommandKind::TransferLoad, transferLoadFrame(sel, 1, stream.finalBlockValue()))
-                    .Answered);
+        QVERIFY(
+            m_link.runCommand(CommandKind::TransferLoad, transferLoadFrame(sel, 1, stream.finalBlockValue())).Answered);
 
         const QImage image(outDir() + QStringLiteral("/program-1.png"));
         QCOMPARE(image.size(), QSize(64, 48));

@@ -117,11 +117,10 @@ private slots:
         QTest::newRow("power unanswered") << int(CommandKind::Power) << false << 0 << false << noAnswerMessage();
         QTest::newRow("index unanswered") << int(CommandKind::ProgramIndex) << false << 0 << false << none;
         QTest::newRow("data unanswered") << int(CommandKind::ProgramData) << false << 0 << false << none;
-        QTest::newRow("load unanswered") << int(CommandKind::TransferLoad) << false << 0 << false
-                                         << noAnswerMessage();
+        QTest::newRow("load unanswered") << int(CommandKind::TransferLoad) << false << 0 << false << noAnswerMessage();
         QTest::newRow("probe unanswered") << int(CommandKind::Probe) << false << 0 << false << none;
-        QTest::newRow("unit test unanswered") << int(CommandKind::UnitBoardTest) << false << 0 << false
-                                              << noAnswerMessage();
+        QTest::newRow("unit test unanswered")
+            << int(CommandKind::UnitBoardTest) << false << 0 << false << noAnswerMessage();
         QTest::newRow("unit test all cards") << int(CommandKind::UnitBoardTest) << false << 128 << false << none;
         QTest::newRow("link test all cards") << int(CommandKind::CommunicationTest) << false << 128 << false << none;
     }

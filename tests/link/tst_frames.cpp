@@ -55,9 +55,8 @@ private slots:
                                << QByteArray("\xFF\xFF", 2);
         QTest::newRow("power") << powerFrame(sel, b, true) << 17 << 0xFF << QByteArray("\xFF\xFF", 2);
         QTest::newRow("pause") << pauseFrame(sel, b, true) << 18 << 0xFF << QByteArray("\xFF\xFF", 2);
-        QTest::newRow("screen set")
-            << screenSetFrame(screenParameterBlock(d, d, ParameterBlockVariant::Serial)) << 47 << 0xFF
-            << QByteArray("\xFF\xFF", 2);
+        QTest::newRow("screen set") << screenSetFrame(screenParameterBlock(d, d, ParameterBlockVariant::Serial)) << 47
+                                    << 0xFF << QByteArray("\xFF\xFF", 2);
     }
     void lengthsAndEnvelopes()
     {
@@ -327,6 +326,13 @@ private slots:
         QCOMPARE(at(transferLoadFrame(sel, 1, 3), 7), ruleB);
     }
 
+    void baudRateByCardClass()
+    {
+        QCOMPARE(baudRateForCardClass(toGbk(u"A类卡")), 4800);
+        QCOMPARE(baudRateForCardClass(toGbk(u"B类卡")), 19200);
+        QCOMPARE(baudRateForCardClass(toGbk(u"C类卡")), 19200);
+    }
+
     void ruleC_data()
     {
         QTest::addColumn<int>("cardAddress");
@@ -353,10 +359,7 @@ private slots:
         QCOMPARE(f.mid(522, 6), QByteArray("SNDDEN"));
     }
 
-    void transferLoad()
-    {
-        QCOMPARE(transferLoadFrame({}, 2, 8), QByteArray::fromHex("fffefdfcfbfaff010208"));
-    }
+    void transferLoad() { QCOMPARE(transferLoadFrame({}, 2, 8), QByteArray::fromHex("fffefdfcfbfaff010208")); }
 
     void controlPayloads()
     {

@@ -80,7 +80,7 @@ private slots:
     {
         QTest::addColumn<int>("uiReady");
         QTest::addColumn<QStringList>("ports");
-        QTest::addColumn<QString>("port");   // SerialPort afterwards
+        QTest::addColumn<QString>("port");    // SerialPort afterwards
         QTest::addColumn<QByteArray>("file"); // "串口" in the file afterwards
         const QStringList ports{QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyUSB0")};
         QTest::newRow("before start-up") << 0 << ports << QStringLiteral("COM1") << QByteArray("COM1");

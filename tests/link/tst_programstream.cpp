@@ -135,7 +135,10 @@ private slots:
         m_planes->greenRow(0)[15] = 1;
         m_planes->greenRow(1)[8] = 1;
         const ProgramStream stream(*m_planes, {16, 2, 1}, oneZone(2, 2));
-        QCOMPARE(stream.bytes(), QByteArray::fromHex("8000" "0001" "0000" "0080"));
+        QCOMPARE(stream.bytes(), QByteArray::fromHex("8000"
+                                                     "0001"
+                                                     "0000"
+                                                     "0080"));
     }
 
     void singleColourNeverSendsGreen()
@@ -144,7 +147,10 @@ private slots:
             std::fill_n(m_planes->greenRow(r), 64, uint8_t(1));
         m_planes->redRow(1)[9] = 1;
         const ProgramStream stream(*m_planes, {16, 4, 0}, oneZone(4, 4));
-        QCOMPARE(stream.bytes(), QByteArray::fromHex("0000" "0040" "0000" "0000"));
+        QCOMPARE(stream.bytes(), QByteArray::fromHex("0000"
+                                                     "0040"
+                                                     "0000"
+                                                     "0000"));
     }
 
     void columnsPastTheWidthAreNotSent()

@@ -45,8 +45,8 @@ private slots:
         const QByteArray ack5("\x60\x05\x00", 3);
         QTest::newRow("ack") << L{ack1} << 2 << 0 << 0 << 1 << false << 8 << 0;
         QTest::newRow("ack split 2+1") << L{ack1.left(2), ack1.mid(2)} << 2 << 0 << 0 << 1 << false << 8 << 0;
-        QTest::newRow("ack split 1+1+1") << L{ack1.left(1), ack1.mid(1, 1), ack1.mid(2)} << 2 << 0 << 0 << 1
-                                         << false << 8 << 0;
+        QTest::newRow("ack split 1+1+1") << L{ack1.left(1), ack1.mid(1, 1), ack1.mid(2)} << 2 << 0 << 0 << 1 << false
+                                         << 8 << 0;
         QTest::newRow("two bytes wait") << L{ack1.left(2)} << 2 << 0 << 0 << 1 << false << 0 << 2;
         QTest::newRow("wrong address") << L{ack2} << 2 << 0 << 0 << 1 << false << 0 << 0;
         QTest::newRow("not an ack") << L{QByteArray("\x61\x01\x00", 3)} << 2 << 0 << 0 << 1 << false << 0 << 0;
@@ -60,20 +60,19 @@ private slots:
         QTest::newRow("34 bytes at once") << L{QByteArray(31, '\1') + ack1} << 2 << 0 << 0 << 1 << false << 0 << 0;
         QTest::newRow("30 then 4") << L{QByteArray(30, '\1'), QByteArray(4, '\1')} << 2 << 0 << 0 << 1 << false << 0
                                    << 0;
-        QTest::newRow("second ack after garbage") << L{QByteArray(2, '\1'), QByteArray(32, '\1'), ack1} << 2 << 0 << 0
-                                                  << 1 << false << 8 << 0;
+        QTest::newRow("second ack after garbage")
+            << L{QByteArray(2, '\1'), QByteArray(32, '\1'), ack1} << 2 << 0 << 0 << 1 << false << 8 << 0;
 
         const QByteArray reply = parameterReply(1);
         QTest::newRow("reply at once") << L{reply} << 0 << 0 << 0 << 1 << true << 8 << 0;
-        QTest::newRow("reply 3+30 while reading") << L{reply.left(3), reply.mid(3)} << 0 << 0 << 0 << 1 << true << 8
-                                                  << 0;
-        QTest::newRow("reply 3+30 otherwise") << L{reply.left(3), reply.mid(3)} << 0 << 0 << 0 << 1 << false << 0
-                                              << 30;
-        QTest::newRow("reply in many pieces") << L{reply.left(2), reply.mid(2, 1), reply.mid(3, 20), reply.mid(23)}
-                                              << 0 << 0 << 0 << 1 << true << 8 << 0;
+        QTest::newRow("reply 3+30 while reading")
+            << L{reply.left(3), reply.mid(3)} << 0 << 0 << 0 << 1 << true << 8 << 0;
+        QTest::newRow("reply 3+30 otherwise") << L{reply.left(3), reply.mid(3)} << 0 << 0 << 0 << 1 << false << 0 << 30;
+        QTest::newRow("reply in many pieces")
+            << L{reply.left(2), reply.mid(2, 1), reply.mid(3, 20), reply.mid(23)} << 0 << 0 << 0 << 1 << true << 8 << 0;
         QTest::newRow("reply for another card") << L{parameterReply(2)} << 0 << 0 << 0 << 1 << true << 0 << 0;
-        QTest::newRow("reply 0xFF read with all cards") << L{parameterReply(0xFF)} << 0 << 0 << 0 << 129 << true << 8
-                                                        << 0;
+        QTest::newRow("reply 0xFF read with all cards")
+            << L{parameterReply(0xFF)} << 0 << 0 << 0 << 129 << true << 8 << 0;
         QTest::newRow("reply 0xFF for card 1") << L{parameterReply(0xFF)} << 0 << 0 << 0 << 1 << true << 0 << 0;
         QTest::newRow("reply nobody asked for") << L{reply} << 0 << 0 << 0 << 1 << false << 0 << 0;
         QTest::newRow("ack ignored while reading") << L{ack1} << 2 << 0 << 0 << 1 << true << 0 << 3;
@@ -153,7 +152,7 @@ private slots:
         QCOMPARE(int(d.NightBrightnessHour), 20);
         QCOMPARE(int(d.NightBrightnessMinute), 2);
         QCOMPARE(d.CardModel, toGbk(u"C类卡"));
-        QCOMPARE(d.BaudRate, 4800);                       // the dialog's class choice sets it
+        QCOMPARE(d.BaudRate, 4800);                          // the dialog's class choice sets it
         QCOMPARE(int(state.WorkingSettings.PowerOnHour), 3); // working copy untouched
 
         QCOMPARE(values.count(), 1);

@@ -33,12 +33,18 @@ private slots:
                                pauseFrame(sel, b, false) + screenSetFrame(screenParameterBlock(d, d, {})) +
                                unitBoardTestFrame(0, b) + communicationTestFrame(128, b) + readParametersFrame(0) +
                                probeFrame();
-        const QList<int> allKinds{int(FrameKind::ProgramIndex),      int(FrameKind::ProgramData),
-                                  int(FrameKind::TransferLoad),      int(FrameKind::Brightness),
-                                  int(FrameKind::Border),            int(FrameKind::Timer),
-                                  int(FrameKind::Power),             int(FrameKind::Pause),
-                                  int(FrameKind::ScreenSet),         int(FrameKind::UnitBoardTest),
-                                  int(FrameKind::CommunicationTest), int(FrameKind::ReadParameters),
+        const QList<int> allKinds{int(FrameKind::ProgramIndex),
+                                  int(FrameKind::ProgramData),
+                                  int(FrameKind::TransferLoad),
+                                  int(FrameKind::Brightness),
+                                  int(FrameKind::Border),
+                                  int(FrameKind::Timer),
+                                  int(FrameKind::Power),
+                                  int(FrameKind::Pause),
+                                  int(FrameKind::ScreenSet),
+                                  int(FrameKind::UnitBoardTest),
+                                  int(FrameKind::CommunicationTest),
+                                  int(FrameKind::ReadParameters),
                                   int(FrameKind::CommunicationTest)};
         QTest::newRow("every frame at once") << all << 0 << allKinds << false;
         QTest::newRow("every frame byte by byte") << all << 1 << allKinds << false;

@@ -141,7 +141,8 @@ private slots:
         QCOMPARE(card.border(), 1);
         QCOMPARE(card.power(), 0);
         QCOMPARE(card.pause(), 1);
-        QCOMPARE(card.timer(), QByteArray::fromHex("09050704100000" "06001700"));
+        QCOMPARE(card.timer(), QByteArray::fromHex("09050704100000"
+                                                   "06001700"));
     }
 
     void screenSetIsStoredAndAnswered()
