@@ -1,5 +1,7 @@
 #include "link/commandtable.h"
 
+#include "link/linkmessages.h"
+
 namespace lumetra {
 
 CommandSpec CommandSpec::of(CommandKind kind)
@@ -39,6 +41,18 @@ CommandSpec CommandSpec::of(CommandKind kind)
         return spec(2, NA::Silent, PE::Silent);
     }
     return spec(2, NA::Message, PE::Message);
+}
+
+QString CommandSpec::noAnswerText(bool testAddressIsAllCards) const
+{
+    const bool show = NoAnswer == NoAnswerPolicy::Message ||
+                      (NoAnswer == NoAnswerPolicy::MessageUnlessAllCards && !testAddressIsAllCards);
+    return show ? noAnswerMessage() : QString();
+}
+
+QString CommandSpec::portErrorText() const
+{
+    return PortError == PortErrorPolicy::Message ? sendFailedMessage() : QString();
 }
 
 int CommandSpec::timeoutMs(int blockNumber) const

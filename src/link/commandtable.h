@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace lumetra {
 
 enum class CommandKind {
@@ -35,6 +37,12 @@ struct CommandSpec
     int timeoutMs(int blockNumber = 0) const;
 
     static CommandSpec of(CommandKind kind);
+
+    // The message the window shows when no answer came; empty for none.
+    // testAddressIsAllCards: the hardware dialog's test address on "所有卡".
+    QString noAnswerText(bool testAddressIsAllCards) const;
+    // The message for a port error the command catches itself.
+    QString portErrorText() const;
 
     CommandKind Kind = CommandKind::Probe;
 };

@@ -1,6 +1,5 @@
 #include "link/controllerlink.h"
 
-#include "link/linkmessages.h"
 #include "model/error.h"
 
 #include <QEventLoop>
@@ -68,18 +67,13 @@ CommandOutcome ControllerLink::runCommand(CommandKind kind, QByteArrayView frame
         m_replies.setAwaitingParameters(false);
         if (spec.PortError == PortErrorPolicy::PassToCaller)
             throw;
-        if (spec.PortError == PortErrorPolicy::Message)
-            outcome.Message = sendFailedMessage();
+        outcome.Message = spec.portErrorText();
         return outcome;
     }
     m_replies.setAwaitingParameters(false);
     outcome.Answered = m_state.ReplyCode != 0;
-    if (!outcome.Answered) {
-        const bool allCards = m_selectors.TestAddressIndex == BroadcastItem;
-        if (spec.NoAnswer == NoAnswerPolicy::Message ||
-            (spec.NoAnswer == NoAnswerPolicy::MessageUnlessAllCards && !allCards))
-            outcome.Message = noAnswerMessage();
-    }
+    if (!outcome.Answered)
+        outcome.Message = spec.noAnswerText(m_selectors.TestAddressIndex == BroadcastItem);
     return outcome;
 }
 

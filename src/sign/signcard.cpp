@@ -114,6 +114,9 @@ QByteArray SignCard::dispatch(const SignFrame &frame, QJsonObject &log)
         log.insert(key("template"), byteAt(b, 8));
         log.insert(key("zones"), byteAt(b, 150));
         log.insert(key("programs"), byteAt(b, 152));
+        // A USB file may carry the clock for the moment the disk is plugged in.
+        if (b.mid(244, 6) != QByteArrayLiteral("SNDDEN"))
+            log.insert(key("clock"), bytesArray(b, 244, 7));
         if (!addressedToMe(uint8_t(address)))
             return {};
         if (k >= 1 && k <= 16)

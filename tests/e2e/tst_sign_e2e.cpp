@@ -54,7 +54,11 @@ class TestSignEndToEnd : public QObject
     SerialTransport m_transport;
     ControllerLink m_link{m_ws, m_transport};
 
-    QString linkPath() const { return m_dir.filePath(QStringLiteral("virtual-sign")); }
+    // The serial port locks by the device's base name: keep it our own.
+    QString linkPath() const
+    {
+        return m_dir.filePath(QStringLiteral("sign-%1").arg(QCoreApplication::applicationPid()));
+    }
     QString outDir() const { return m_dir.filePath(QStringLiteral("out")); }
 
     bool startSign(const QString &cardClass)

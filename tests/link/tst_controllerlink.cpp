@@ -105,41 +105,53 @@ private slots:
         QVERIFY(!marker.reached);
     }
 
-    void outcomes_data()
+    void commandAnswered()
+    {
+        Rig rig;
+        rig.transport.answer = {{0, Ack1}};
+        const CommandOutcome outcome = rig.link.runCommand(CommandKind::Power, QByteArray("x"));
+        QVERIFY(outcome.Answered);
+        QVERIFY(outcome.Message.isEmpty());
+        QCOMPARE(rig.state.ReplyAddressSource, 2);
+    }
+
+    void commandUnanswered()
+    {
+        Rig rig;
+        rig.link.selectors().TargetIndex = 3; // answers for card 1 are not for us
+        rig.transport.answer = {{0, Ack1}};
+        const CommandOutcome outcome = rig.link.runCommand(CommandKind::Pause, QByteArray("x"));
+        QVERIFY(!outcome.Answered);
+        QCOMPARE(outcome.Message, noAnswerMessage());
+    }
+
+    void noAnswerTexts_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::addColumn<bool>("answers");
-        QTest::addColumn<int>("testIndex");
-        QTest::addColumn<bool>("answered");
+        QTest::addColumn<bool>("allCards");
         QTest::addColumn<QString>("message");
         const QString none;
-        QTest::newRow("power answered") << int(CommandKind::Power) << true << 0 << true << none;
-        QTest::newRow("power unanswered") << int(CommandKind::Power) << false << 0 << false << noAnswerMessage();
-        QTest::newRow("index unanswered") << int(CommandKind::ProgramIndex) << false << 0 << false << none;
-        QTest::newRow("data unanswered") << int(CommandKind::ProgramData) << false << 0 << false << none;
-        QTest::newRow("load unanswered") << int(CommandKind::TransferLoad) << false << 0 << false << noAnswerMessage();
-        QTest::newRow("probe unanswered") << int(CommandKind::Probe) << false << 0 << false << none;
-        QTest::newRow("unit test unanswered")
-            << int(CommandKind::UnitBoardTest) << false << 0 << false << noAnswerMessage();
-        QTest::newRow("unit test all cards") << int(CommandKind::UnitBoardTest) << false << 128 << false << none;
-        QTest::newRow("link test all cards") << int(CommandKind::CommunicationTest) << false << 128 << false << none;
+        const QString msg = noAnswerMessage();
+        QTest::newRow("power") << int(CommandKind::Power) << false << msg;
+        QTest::newRow("brightness") << int(CommandKind::Brightness) << false << msg;
+        QTest::newRow("screen set") << int(CommandKind::ScreenSet) << false << msg;
+        QTest::newRow("read") << int(CommandKind::ReadParameters) << false << msg;
+        QTest::newRow("index") << int(CommandKind::ProgramIndex) << false << none;
+        QTest::newRow("data") << int(CommandKind::ProgramData) << false << none;
+        QTest::newRow("load") << int(CommandKind::TransferLoad) << false << msg;
+        QTest::newRow("probe") << int(CommandKind::Probe) << false << none;
+        QTest::newRow("unit test") << int(CommandKind::UnitBoardTest) << false << msg;
+        QTest::newRow("unit test all cards") << int(CommandKind::UnitBoardTest) << true << none;
+        QTest::newRow("link test") << int(CommandKind::CommunicationTest) << false << msg;
+        QTest::newRow("link test all cards") << int(CommandKind::CommunicationTest) << true << none;
+        QTest::newRow("power, test on all cards") << int(CommandKind::Power) << true << msg;
     }
-    void outcomes()
+    void noAnswerTexts()
     {
         QFETCH(int, kind);
-        QFETCH(bool, answers);
-        QFETCH(int, testIndex);
-        QFETCH(bool, answered);
+        QFETCH(bool, allCards);
         QFETCH(QString, message);
-        Rig rig;
-        rig.link.selectors().TestAddressIndex = testIndex;
-        if (answers)
-            rig.transport.answer = {{0, Ack1}};
-        // Short waits: the kinds' own time-outs are covered by the table test.
-        rig.state.ReplyCode = 0;
-        const CommandOutcome outcome = rig.link.runCommand(CommandKind(kind), QByteArray("x"), 2);
-        QCOMPARE(outcome.Answered, answered);
-        QCOMPARE(outcome.Message, message);
+        QCOMPARE(CommandSpec::of(CommandKind(kind)).noAnswerText(allCards), message);
     }
 
     void portErrors_data()
