@@ -128,7 +128,9 @@ int main(int argc, char **argv)
             return ExitFailure;
         }
     }
-    const int address = o.address.value_or(parameters.isEmpty() ? 1 : std::clamp(int(uint8_t(parameters[0])), 1, 128));
+    // A block stored for all cards (0xFF) leaves the card at address 1.
+    const int stored = parameters.isEmpty() ? 1 : int(uint8_t(parameters[0]));
+    const int address = o.address.value_or(stored >= 1 && stored <= 128 ? stored : 1);
     SignCard card(o.cardClass, address, o.out);
     if (!parameters.isEmpty()) {
         parameters[0] = char(address);

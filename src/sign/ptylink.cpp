@@ -4,6 +4,7 @@
 #include <QSocketNotifier>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <termios.h>
@@ -34,14 +35,19 @@ bool PtyLink::open(const QString &linkPath)
     }
     const char *name = ptsname(m_master);
     m_device = QString::fromLocal8Bit(name ? name : "");
+    // Without a holder of the device the master reports a hang-up whenever
+    // no client has the port open.
     m_slave = ::open(name, O_RDWR | O_NOCTTY);
-    if (m_slave >= 0) {
-        // Raw bytes both ways until a client sets its own mode.
-        termios t{};
-        if (tcgetattr(m_slave, &t) == 0) {
-            cfmakeraw(&t);
-            tcsetattr(m_slave, TCSANOW, &t);
-        }
+    if (m_slave < 0) {
+        m_error = QStringLiteral("cannot open %1: %2").arg(m_device, QString::fromLocal8Bit(std::strerror(errno)));
+        close();
+        return false;
+    }
+    // Raw bytes both ways until a client sets its own mode.
+    termios t{};
+    if (tcgetattr(m_slave, &t) == 0) {
+        cfmakeraw(&t);
+        tcsetattr(m_slave, TCSANOW, &t);
     }
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
 

@@ -201,6 +201,61 @@ private slots:
         QVERIFY(!QFileInfo(linkPath()).isSymLink());
     }
 
+    void badUsage_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("nothing") << QStringList();
+        QTest::newRow("bad class") << QStringList{"--link", "x", "--class", "D"};
+        QTest::newRow("bad address") << QStringList{"--link", "x", "--address", "129"};
+        QTest::newRow("unknown option") << QStringList{"--link", "x", "--speed", "1"};
+        QTest::newRow("usb without out") << QStringList{"--read-usb", "x"};
+    }
+    void badUsage()
+    {
+        QFETCH(QStringList, args);
+        QProcess p;
+        p.start(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"), args);
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitCode(), 2);
+        QVERIFY(p.readAllStandardError().contains("usage:"));
+    }
+
+    void readsAUsbFile()
+    {
+        // A 64 × 16 single-colour program of one screen with one lit LED.
+        DisplayRecord d;
+        d.ScreenWidth = 64;
+        d.ScreenHeight = 16;
+        d.ProgramCount = 1;
+        d.Programs[1].Zones[1].Width = 64;
+        d.Programs[1].Zones[1].Height = 16;
+        d.Programs[1].Zones[1].ContentHeight = 16;
+        QByteArray data(512, '\0');
+        data[0] = char(0x80);
+        QByteArray load = QByteArray(265, '\xFC') + QByteArray(265, '\x97');
+        load[8] = 1;
+        load[9] = 3;
+        // The file carries the settings, so the card takes the display's size.
+        const QByteArray screenSet = screenSetFrame(screenParameterBlock(d, d, ParameterBlockVariant::Usb));
+        const QByteArray file = "01013031" + screenSet.toHex().toUpper() +
+                                programIndexFrame(d, 0, {}).toHex().toUpper() +
+                                programDataFrame({}, 1, 2, data).toHex().toUpper() + load;
+        const QString path = m_dir.filePath(QStringLiteral("qelto.zv"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(file);
+        f.close();
+
+        QProcess p;
+        p.start(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"), {"--read-usb", path, "--out", outDir()});
+        QVERIFY(p.waitForFinished(5000));
+        QCOMPARE(p.exitCode(), 0);
+        QImage image(outDir() + QStringLiteral("/program-1.png"));
+        QCOMPARE(image.size(), QSize(64, 16));
+        QCOMPARE(image.pixel(0, 0), qRgb(255, 0, 0));
+        QCOMPARE(image.pixel(1, 0), qRgb(0, 0, 0));
+    }
+
     void aStoppedCardDoesNotAnswer()
     {
         useCardClass(u"B类卡");

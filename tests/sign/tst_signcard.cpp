@@ -2,6 +2,7 @@
 #include "link/programstream.h"
 #include "model/gbk.h"
 #include "sign/signcard.h"
+#include "sign/signparameters.h"
 #include "sign/usbreader.h"
 
 #include <QFile>
@@ -211,6 +212,37 @@ private slots:
 
         QVERIFY(!UsbReader::parse(file.left(file.size() - 10)).error.isEmpty());
         QVERIFY(!UsbReader::parse("0101").error.isEmpty());
+    }
+
+    void parametersFromAFile()
+    {
+        QTemporaryDir dir;
+        const QString project = dir.filePath(QStringLiteral("card.zvp"));
+        QFile f(project);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(toGbk(u"[显示屏参数]\r\n显示屏宽度=192\r\n显示屏高度=48\r\n显示屏颜色类型=0\r\n控制卡地址=3\r\n"
+                      u"单元板接口类型=2\r\n[显示屏串口]\r\n波特率=4800\r\n"));
+        f.close();
+        QString error;
+        const QByteArray block = SignParameters::load(project, error);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        QCOMPARE(block.size(), ScreenParameterBlockLength);
+        QCOMPARE(int(uint8_t(block[0])), 3);
+        QCOMPARE(int(uint8_t(block[2])), 4);
+        QCOMPARE(int(uint8_t(block[5])), 24);
+        QCOMPARE(int(uint8_t(block[6])), 48);
+        QCOMPARE(int(uint8_t(block[9])), 0);
+        QCOMPARE(int(uint8_t(block[16])), 4);
+
+        const QString raw = dir.filePath(QStringLiteral("block.bin"));
+        QFile r(raw);
+        QVERIFY(r.open(QIODevice::WriteOnly));
+        r.write(block);
+        r.close();
+        QCOMPARE(SignParameters::load(raw, error), block);
+
+        QVERIFY(SignParameters::load(dir.filePath(QStringLiteral("missing")), error).isEmpty());
+        QVERIFY(!error.isEmpty());
     }
 
     void picturesNeverReadPastTheBlocks()
