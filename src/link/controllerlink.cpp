@@ -35,6 +35,10 @@ void ControllerLink::WaitForReply(int timeoutMs)
         timer.start(timeoutMs);
         loop.exec();
         m_wait = outer;
+        // A command run during this wait may have taken the answer an outer
+        // wait is waiting for.
+        if (outer && m_state.ReplyCode != 0)
+            outer->quit();
     }
     // A-class cards never answer: every wait counts as answered.
     if (isClassA(m_state.display().CardModel))

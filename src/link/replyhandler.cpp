@@ -40,6 +40,10 @@ bool ReplyHandler::acknowledgementAccepted() const
         return false;
     if (m_selectors.TargetIndex == BroadcastItem && m_state.ReplyAddressSource != 1)
         return true;
+    // Screen parameters sent to all cards: each card answers with its own
+    // address, and none has 129.
+    if (m_state.ReplyAddressSource == 0 && m_state.display().CardAddress > 128)
+        return true;
     return static_cast<uint8_t>(b[1]) == expectedAddress();
 }
 

@@ -241,6 +241,22 @@ private slots:
         QCOMPARE(rig.state.ReplyAddressSource, 0);
     }
 
+    void answerTakenByANestedCommandEndsTheOuterWait()
+    {
+        Rig rig;
+        Marker marker(2500);
+        bool nestedRan = false;
+        QTimer::singleShot(10, &rig.transport, [&] {
+            rig.transport.answer = {{0, Ack1}};
+            rig.link.transact(probeFrame(), 5000);
+            nestedRan = true;
+        });
+        rig.link.transact(probeFrame(), 5000);
+        QVERIFY(nestedRan);
+        QCOMPARE(rig.state.ReplyCode, 8);
+        QVERIFY(!marker.reached);
+    }
+
     void eventsRunDuringTheWait()
     {
         Rig rig;

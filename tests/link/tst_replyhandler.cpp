@@ -56,6 +56,10 @@ private slots:
         QTest::newRow("broadcast target, test source, right") << L{ack1} << 1 << 128 << 0 << 1 << false << 8 << 0;
         QTest::newRow("card address source") << L{ack5} << 0 << 0 << 0 << 5 << false << 8 << 0;
         QTest::newRow("card address source, wrong") << L{ack1} << 0 << 0 << 0 << 5 << false << 0 << 0;
+        QTest::newRow("all cards, card address source") << L{ack5} << 0 << 0 << 0 << 129 << false << 8 << 0;
+        QTest::newRow("all cards, not an ack")
+            << L{QByteArray("\x61\x05\x00", 3)} << 0 << 0 << 0 << 129 << false << 0 << 0;
+        QTest::newRow("all cards, test source") << L{ack5} << 1 << 0 << 0 << 129 << false << 0 << 0;
         QTest::newRow("test address source") << L{ack5} << 1 << 0 << 4 << 1 << false << 8 << 0;
         QTest::newRow("34 bytes at once") << L{QByteArray(31, '\1') + ack1} << 2 << 0 << 0 << 1 << false << 0 << 0;
         QTest::newRow("30 then 4") << L{QByteArray(30, '\1'), QByteArray(4, '\1')} << 2 << 0 << 0 << 1 << false << 0
