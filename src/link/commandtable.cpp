@@ -4,12 +4,12 @@
 
 namespace lumetra {
 
-CommandSpec CommandSpec::of(CommandKind kind)
+CommandEntry CommandEntry::of(CommandKind kind)
 {
     using NA = NoAnswerPolicy;
     using PE = PortErrorPolicy;
-    auto spec = [kind](int source, NA noAnswer, PE portError, bool parameters = false) {
-        CommandSpec s;
+    auto row = [kind](int source, NA noAnswer, PE portError, bool parameters = false) {
+        CommandEntry s;
         s.ReplyAddressSource = source;
         s.NoAnswer = noAnswer;
         s.PortError = portError;
@@ -20,42 +20,42 @@ CommandSpec CommandSpec::of(CommandKind kind)
     switch (kind) {
     case CommandKind::ProgramIndex:
     case CommandKind::ProgramData:
-        return spec(2, NA::Silent, PE::PassToCaller);
+        return row(2, NA::Silent, PE::PassToCaller);
     case CommandKind::TransferLoad:
-        return spec(2, NA::Message, PE::PassToCaller);
+        return row(2, NA::Message, PE::PassToCaller);
     case CommandKind::Brightness:
     case CommandKind::Border:
     case CommandKind::Timer:
     case CommandKind::Power:
     case CommandKind::Pause:
-        return spec(2, NA::Message, PE::Message);
+        return row(2, NA::Message, PE::Message);
     case CommandKind::ScreenSet:
-        return spec(0, NA::Message, PE::Message);
+        return row(0, NA::Message, PE::Message);
     case CommandKind::UnitBoardTest:
-        return spec(1, NA::MessageUnlessAllCards, PE::Message);
+        return row(1, NA::MessageUnlessAllCards, PE::Message);
     case CommandKind::CommunicationTest:
-        return spec(1, NA::MessageUnlessAllCards, PE::Silent);
+        return row(1, NA::MessageUnlessAllCards, PE::Silent);
     case CommandKind::ReadParameters:
-        return spec(0, NA::Message, PE::Message, true);
+        return row(0, NA::Message, PE::Message, true);
     case CommandKind::Probe:
-        return spec(2, NA::Silent, PE::Silent);
+        return row(2, NA::Silent, PE::Silent);
     }
-    return spec(2, NA::Message, PE::Message);
+    return row(2, NA::Message, PE::Message);
 }
 
-QString CommandSpec::noAnswerText(bool testAddressIsAllCards) const
+QString CommandEntry::noAnswerText(bool testAddressIsAllCards) const
 {
     const bool show = NoAnswer == NoAnswerPolicy::Message ||
                       (NoAnswer == NoAnswerPolicy::MessageUnlessAllCards && !testAddressIsAllCards);
     return show ? noAnswerMessage() : QString();
 }
 
-QString CommandSpec::portErrorText() const
+QString CommandEntry::portErrorText() const
 {
     return PortError == PortErrorPolicy::Message ? sendFailedMessage() : QString();
 }
 
-int CommandSpec::timeoutMs(int blockNumber) const
+int CommandEntry::timeoutMs(int blockNumber) const
 {
     switch (Kind) {
     case CommandKind::ProgramIndex:

@@ -26,7 +26,7 @@ enum class PortErrorPolicy { PassToCaller, Message, Silent };
 
 // One row of the command table: time-out, whose address the answer must
 // carry (ReplyAddressSource), and how failures are reported.
-struct CommandSpec
+struct CommandEntry
 {
     int ReplyAddressSource = 2;
     bool ParameterReply = false;
@@ -36,7 +36,7 @@ struct CommandSpec
     // blockNumber: the program data block's number; other frames ignore it.
     int timeoutMs(int blockNumber = 0) const;
 
-    static CommandSpec of(CommandKind kind);
+    static CommandEntry of(CommandKind kind);
 
     // The message the window shows when no answer came; empty for none.
     // testAddressIsAllCards: the hardware dialog's test address on "所有卡".

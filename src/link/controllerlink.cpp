@@ -61,23 +61,23 @@ void ControllerLink::transact(QByteArrayView frame, int timeoutMs)
 
 CommandOutcome ControllerLink::runCommand(CommandKind kind, QByteArrayView frame, int blockNumber)
 {
-    const CommandSpec spec = CommandSpec::of(kind);
+    const CommandEntry entry = CommandEntry::of(kind);
     CommandOutcome outcome;
-    m_state.ReplyAddressSource = spec.ReplyAddressSource;
-    m_replies.setAwaitingParameters(spec.ParameterReply);
+    m_state.ReplyAddressSource = entry.ReplyAddressSource;
+    m_replies.setAwaitingParameters(entry.ParameterReply);
     try {
-        transact(frame, spec.timeoutMs(blockNumber));
+        transact(frame, entry.timeoutMs(blockNumber));
     } catch (const Error &) {
         m_replies.setAwaitingParameters(false);
-        if (spec.PortError == PortErrorPolicy::PassToCaller)
+        if (entry.PortError == PortErrorPolicy::PassToCaller)
             throw;
-        outcome.Message = spec.portErrorText();
+        outcome.Message = entry.portErrorText();
         return outcome;
     }
     m_replies.setAwaitingParameters(false);
     outcome.Answered = m_state.ReplyCode != 0;
     if (!outcome.Answered)
-        outcome.Message = spec.noAnswerText(m_selectors.TestAddressIndex == BroadcastItem);
+        outcome.Message = entry.noAnswerText(m_selectors.TestAddressIndex == BroadcastItem);
     return outcome;
 }
 

@@ -151,7 +151,7 @@ private slots:
         QFETCH(int, kind);
         QFETCH(bool, allCards);
         QFETCH(QString, message);
-        QCOMPARE(CommandSpec::of(CommandKind(kind)).noAnswerText(allCards), message);
+        QCOMPARE(CommandEntry::of(CommandKind(kind)).noAnswerText(allCards), message);
     }
 
     void portErrors_data()
@@ -221,9 +221,9 @@ private slots:
         QFETCH(int, block);
         QFETCH(int, timeout);
         QFETCH(int, source);
-        const CommandSpec spec = CommandSpec::of(CommandKind(kind));
-        QCOMPARE(spec.timeoutMs(block), timeout);
-        QCOMPARE(spec.ReplyAddressSource, source);
+        const CommandEntry entry = CommandEntry::of(CommandKind(kind));
+        QCOMPARE(entry.timeoutMs(block), timeout);
+        QCOMPARE(entry.ReplyAddressSource, source);
     }
 
     void readParametersInPieces()
