@@ -1,5 +1,7 @@
 #include "link/portsettings.h"
 
+#include "link/linkmessages.h"
+#include "model/error.h"
 #include "model/gbk.h"
 #include "model/inidocument.h"
 #include "model/projectkeys.h"
@@ -55,6 +57,12 @@ QString PortSettings::Combo1Change(WorkspaceState &state, const QStringList &por
         // "串口" reaches the file with the other port settings below.
     }
     return ApplayCom(state, defaultProject);
+}
+
+void PortSettings::requirePorts(const QStringList &ports)
+{
+    if (ports.isEmpty())
+        throw Error(noSerialPortMessage());
 }
 
 QString PortSettings::virtualSignLink(const QString &home)

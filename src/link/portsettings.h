@@ -31,6 +31,9 @@ public:
     // The computer's serial ports, then the virtual card's link in the home
     // when one is running.
     static QStringList availablePorts(const QString &home);
+    // For the commands that need a port at all: throws Error with
+    // "电脑可能没有串口请检查后再操作。" when the list is empty.
+    static void requirePorts(const QStringList &ports);
     static QString virtualSignLink(const QString &home);
 };
 

@@ -1,4 +1,6 @@
+#include "link/linkmessages.h"
 #include "link/portsettings.h"
+#include "model/error.h"
 #include "link/serialtransport.h"
 #include "model/gbk.h"
 #include "model/inidocument.h"
@@ -115,6 +117,17 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         QVERIFY(PortSettings::availablePorts(home).contains(link));
+    }
+
+    void noPortsNoSend()
+    {
+        PortSettings::requirePorts({QStringLiteral("/dev/ttyS0")});
+        try {
+            PortSettings::requirePorts({});
+            QFAIL("no error for an empty port list");
+        } catch (const Error &e) {
+            QCOMPARE(e.text(), noSerialPortMessage());
+        }
     }
 
     void devicePath_data()
