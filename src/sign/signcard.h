@@ -1,0 +1,90 @@
+#pragma once
+
+#include "sign/framesplitter.h"
+#include "sign/signframe.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace lumetra::sign {
+
+// A controller card of class A, B or C: answers what its class answers and
+// keeps what it receives. With an output folder it writes each loaded
+// program as a picture and logs every frame.
+class SignCard
+{
+public:
+    enum Class { ClassA = 1, ClassB = 2, ClassC = 3 };
+
+    SignCard(Class cardClass, int address, const QString &outDir);
+
+    // The stored screen parameters (a 31-byte ScreenParameterBlock).
+    void setParameters(const QByteArray &block);
+    const QByteArray &parameters() const { return m_parameters; }
+    int address() const { return m_address; }
+
+    // Bytes from the line; returns what the card answers.
+    QByteArray receive(QByteArrayView bytes);
+    // Reports an unfinished frame after the line went quiet.
+    void flushPending();
+    bool hasPending() const { return m_splitter.hasPending(); }
+
+    // One frame from the line, or from a USB file: that one is never
+    // answered and carries no address the card must check.
+    enum class Source { Line, UsbFile };
+    QByteArray handle(const SignFrame &frame, Source source = Source::Line);
+
+    // The planes of program k (1-based) as received so far.
+    QImage programPicture(int program) const;
+    QString picturePath(int program) const;
+
+    // What was received.
+    struct Program
+    {
+        QByteArray index;
+        QList<QByteArray> blocks;
+    };
+    const Program &program(int n) const { return m_programs.at(std::size_t(n - 1)); }
+    QByteArray brightness() const { return m_brightness; }
+    QByteArray timer() const { return m_timer; }
+    int power() const { return m_power; }
+    int pause() const { return m_pause; }
+    int border() const { return m_border; }
+    int unparsedCount() const { return m_unparsed; }
+
+    // The default screen parameters of a card of this class and address.
+    static QByteArray defaultParameters(Class cardClass, int address);
+
+private:
+    bool addressedToMe(uint8_t address) const
+    {
+        return m_source == Source::UsbFile || address == m_address || address == 0xFF;
+    }
+    QByteArray acknowledgement() const;
+    QByteArray parameterReply(uint8_t requested) const;
+    QByteArray dispatch(const SignFrame &frame, QJsonObject &log);
+    void writePicture(int program, QJsonObject &log);
+    void writeLog(const QJsonObject &entry);
+
+    Class m_class;
+    int m_address;
+    QString m_outDir;
+    QByteArray m_parameters;
+    FrameSplitter m_splitter;
+    std::array<Program, 16> m_programs;
+    QByteArray m_brightness;
+    QByteArray m_timer;
+    int m_power = -1;
+    int m_pause = -1;
+    int m_border = -1;
+    int m_unparsed = 0;
+    int m_sequence = 0;
+    Source m_source = Source::Line;
+};
+
+} // namespace lumetra::sign
