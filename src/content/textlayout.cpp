@@ -1,5 +1,7 @@
 #include "content/textlayout.h"
 
+#include "model/gbk.h"
+
 #include <algorithm>
 
 namespace lumetra {
@@ -14,6 +16,15 @@ qint64 ceilDiv(qint64 a, qint64 b)
 unsigned char byteAt(QByteArrayView text, qint64 i)
 {
     return static_cast<unsigned char>(text[i]);
+}
+
+// A window with an odd count of one-byte characters ends a byte early so
+// that it does not split a two-byte character, when the text goes on beyond
+// it. A one-byte window never does: it would hold nothing, and every later
+// window would start at the same byte.
+bool endsEarly(QByteArrayView text, qint64 start, int b, bool textGoesOn)
+{
+    return b > 1 && textGoesOn && TextLayout::singleByteCount(text, start, b) % 2 == 1;
 }
 
 } // namespace
@@ -54,12 +65,14 @@ qint64 TextLayout::lineCount(QByteArrayView text, int b)
 {
     if (isBlank(text))
         return 1;
+    if (b == 1)
+        return lines(text, b).size();
     const qint64 length = text.size();
     const qint64 provisional = ceilDiv(length, b);
     qint64 shift = 0;
     for (qint64 i = 0; i < provisional; ++i) {
         const qint64 start = i * b - shift;
-        if (singleByteCount(text, start, b) % 2 == 1 && length >= (i + 1) * b + 1 - shift)
+        if (endsEarly(text, start, b, length >= (i + 1) * b + 1 - shift))
             ++shift;
     }
     return ceilDiv(length + shift, b);
@@ -73,11 +86,20 @@ QList<TextLayout::Line> TextLayout::lines(QByteArrayView text, int b)
     if (isBlank(text))
         return result;
     const qint64 length = text.size();
+    if (b == 1) {
+        // Narrower than a cell: one character per line, never half of one.
+        for (qint64 i = 0; i < length;) {
+            const qint64 n = gbkCharLength(text, i);
+            result.append({i, n});
+            i += n;
+        }
+        return result;
+    }
     qint64 shift = 0;
     for (qint64 i = 0; i * b - shift < length; ++i) {
         const qint64 start = i * b - shift;
         qint64 count = b;
-        if (singleByteCount(text, start, b) % 2 == 1 && length >= (i + 1) * b + 1 - shift) {
+        if (endsEarly(text, start, b, length >= (i + 1) * b + 1 - shift)) {
             count = b - 1;
             ++shift;
         }

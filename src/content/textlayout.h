@@ -32,7 +32,8 @@ public:
     static int singleByteCount(QByteArrayView text, qint64 start, int count);
 
     // The line count: ⌈(L + shift) / B⌉, where every window with an odd
-    // count that the text goes on beyond ends a byte early.
+    // count that the text goes on beyond ends a byte early. With B = 1 one
+    // character per line.
     static qint64 lineCount(QByteArrayView text, int bytesPerLine);
 
     struct Line
