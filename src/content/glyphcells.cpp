@@ -49,11 +49,25 @@ InkRows inkRows(const QFont &font, int pixelSize, const QString &sample)
     return rows;
 }
 
+// Shift that brings the ink span [first, last] into [0, size).
+int intoCell(int first, int last, int size)
+{
+    const int extent = last - first + 1;
+    if (extent > size)
+        return (size - extent) / 2 - first;
+    if (first < 0)
+        return -first;
+    if (last >= size)
+        return size - 1 - last;
+    return 0;
+}
+
 } // namespace
 
 GlyphCells::GlyphCells(const QString &face, int pointSize, int cell)
     : m_font(TextFaces::ledFont(face, pointSize)), m_cell(std::max(1, cell)),
-      m_pixelSize(std::max(1, LedFontSizes::pixelSize(pointSize))), m_scratch(m_cell, m_cell, QImage::Format_RGB32)
+      m_pixelSize(std::max(1, LedFontSizes::pixelSize(pointSize))), m_margin(m_cell / 2 + 2),
+      m_scratch(m_cell + 2 * m_margin, m_cell + 2 * m_margin, QImage::Format_RGB32)
 {
     m_baseline = measureBaseline();
 }
@@ -103,22 +117,46 @@ GlyphCells::Mask GlyphCells::render(QByteArrayView character)
     if (text.isEmpty() || text == QChar(QChar::ReplacementCharacter) || text.at(0).isSpace())
         return mask;
 
+    // Drawn with a margin around the cell, so that ink reaching past the
+    // cell can be seen and the glyph moved back into it.
+    const int m = m_margin;
     m_scratch.fill(black);
     {
         QPainter p(&m_scratch);
         p.setRenderHint(QPainter::TextAntialiasing, false);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setClipRect(0, 0, mask.width, mask.height);
         p.setFont(m_font);
         p.setPen(Qt::white);
         const int advance = QFontMetrics(m_font).horizontalAdvance(text);
-        p.drawText(QPointF((mask.width - advance) / 2, m_baseline), text);
+        p.drawText(QPointF(m + (mask.width - advance) / 2, m + m_baseline), text);
     }
-    for (int y = 0; y < mask.height; ++y) {
+    int left = m_scratch.width(), right = -1, top = m_scratch.height(), bottom = -1;
+    for (int y = 0; y < m_scratch.height(); ++y) {
         const QRgb *line = reinterpret_cast<const QRgb *>(m_scratch.constScanLine(y));
-        uint8_t *bits = mask.bits.data() + static_cast<std::size_t>(y) * mask.width;
-        for (int x = 0; x < mask.width; ++x)
-            bits[x] = (line[x] & 0xFFFFFF) != 0;
+        for (int x = 0; x < m_scratch.width(); ++x)
+            if (line[x] & 0xFFFFFF) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = y;
+            }
+    }
+    if (right < 0)
+        return mask;
+    // A glyph whose ink overhangs its advance or the font's box, but would
+    // fit, is moved just far enough to be whole; a larger one is centred.
+    const int dx = intoCell(left - m, right - m, mask.width);
+    const int dy = intoCell(top - m, bottom - m, mask.height);
+    for (int v = 0; v < mask.height; ++v) {
+        const int sy = m + v - dy;
+        if (sy < 0 || sy >= m_scratch.height())
+            continue;
+        const QRgb *line = reinterpret_cast<const QRgb *>(m_scratch.constScanLine(sy));
+        uint8_t *bits = mask.bits.data() + static_cast<std::size_t>(v) * mask.width;
+        for (int u = 0; u < mask.width; ++u) {
+            const int sx = m + u - dx;
+            bits[u] = sx >= 0 && sx < m_scratch.width() && (line[sx] & 0xFFFFFF) != 0;
+        }
     }
     return mask;
 }

@@ -12,8 +12,8 @@ namespace lumetra {
 
 // Draws GBK text one character per cell: a two-byte character N × N, a
 // one-byte character N/2 × N, whatever the face's own advances. Each glyph is
-// rendered once without anti-aliasing, clipped to its cell, and kept as a
-// mask; drawing writes whole cells (ink in the colour, the rest black), so a
+// rendered once without anti-aliasing, moved into its cell when its ink
+// overhangs but fits, clipped to the cell, and kept as a mask; drawing writes whole cells (ink in the colour, the rest black), so a
 // later cell wins where cells overlap and nothing lands outside the image.
 class GlyphCells
 {
@@ -52,6 +52,7 @@ private:
     int m_cell;
     int m_pixelSize;
     int m_baseline = 0;
+    int m_margin;
     QImage m_scratch;
     std::unordered_map<uint32_t, Mask> m_upright;
     std::unordered_map<uint32_t, Mask> m_turned;

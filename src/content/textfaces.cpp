@@ -57,6 +57,10 @@ QFont TextFaces::ledFont(const QString &face, int pointSize)
     font.setStyle(QFont::StyleNormal);
     font.setKerning(false);
     font.setStyleStrategy(QFont::NoAntialias);
+    // Zen Hei's own default here is full hinting, which drops whole strokes
+    // at 12 to 16 pixels; unhinted outlines keep them (UMing draws the same
+    // either way).
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
