@@ -119,7 +119,9 @@ void TextRenderer::renderContinuous(const TextRenderInput &in, GlyphCells &glyph
     if (in.couplet)
         glyphs.drawTurned(out.strip, in.text, 0, h - (h - n) / 2, h - (h - n / 2) / 2, colour);
     else
-        glyphs.drawUpright(out.strip, in.text, 0, (h - n) / 2 - 1, colour);
+        // One row above centre, but never above the strip: where the cell is
+        // as high as the zone that row would cut the top off every glyph.
+        glyphs.drawUpright(out.strip, in.text, 0, std::max(0, (h - n) / 2 - 1), colour);
 
     // Page j + 1 is the (j + 1)-th W-wide slice of the line.
     const qint64 slices = strip.width / w;

@@ -289,10 +289,18 @@ void TestTextRenderer::continuousSlices()
     QCOMPARE(r.pageCount, 2);
     QCOMPARE(r.pages.copy(0, 16, 64, 16), r.strip.copy(64, 0, 64, 16));
     QCOMPARE(r.pages.copy(0, 0, 64, 16), r.strip.copy(0, 0, 64, 16));
-    // The line is drawn one row above centre: (16 − 16) div 2 − 1.
+    // A cell as high as the zone keeps its top row in the strip.
     const QImage ref = referenceLine(QStringLiteral("ABCDEFGH"), 64, 16, 12);
-    for (int t = 1; t < 16; ++t)
-        QVERIFY(sameRows(r.pages, t - 1, ref, t, 64));
+    for (int t = 0; t < 16; ++t)
+        QVERIFY(sameRows(r.pages, t, ref, t, 64));
+
+    // Else one row above centre: (32 − 16) div 2 − 1 = 7.
+    in.Height = 32;
+    const TextRenderResult tall = TextRenderer().render(in);
+    QCOMPARE(tall.pages.size(), QSize(64, 64));
+    for (int t = 0; t < 16; ++t)
+        QVERIFY(sameRows(tall.pages, 7 + t, ref, t, 64));
+    QVERIFY(inkRows(tall.pages.copy(0, 0, 64, 7)).isEmpty());
 }
 
 void TestTextRenderer::continuousEmpty()
