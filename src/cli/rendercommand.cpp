@@ -67,9 +67,9 @@ int RenderCommand::run(CliContext &context, const QStringList &args)
             ws.CurrentProgram = p;
             ws.CurrentZone = z;
             const ShownTextZone shown = TextZone::renderAndSave(renderer, ws, p, z, TextZone::choiceFromRecord(zone));
-            context.out() << p << " " << z << " " << kindName(zone.ZoneType) << " " << zone.Width << "x"
-                          << zone.Height << " pages=" << shown.render.pageCount
-                          << " content-height=" << shown.render.ContentHeight << " file=" << shown.bitmapPath << "\n";
+            context.out() << p << " " << z << " " << kindName(zone.ZoneType) << " " << zone.Width << "x" << zone.Height
+                          << " pages=" << shown.render.pageCount << " content-height=" << shown.render.ContentHeight
+                          << " file=" << shown.bitmapPath << "\n";
         }
     }
     return ExitOk;

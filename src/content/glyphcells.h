@@ -13,8 +13,8 @@ namespace lumetra {
 // Draws GBK text one character per cell: a two-byte character N × N, a
 // one-byte character N/2 × N, whatever the face's own advances. Each glyph is
 // rendered once without anti-aliasing, moved into its cell when its ink
-// overhangs but fits, clipped to the cell, and kept as a mask; drawing writes whole cells (ink in the colour, the rest black), so a
-// later cell wins where cells overlap and nothing lands outside the image.
+// overhangs but fits, clipped to the cell, and kept as a mask; drawing writes whole cells (ink in the colour, the rest
+// black), so a later cell wins where cells overlap and nothing lands outside the image.
 class GlyphCells
 {
 public:

@@ -11,8 +11,8 @@ class FramePlanes;
 
 struct TransferResult
 {
-    int rows = 0;        // bitmap rows taking part after the cut
-    int columns = 0;     // bitmap columns taking part after the cut
+    int rows = 0;         // bitmap rows taking part after the cut
+    int columns = 0;      // bitmap columns taking part after the cut
     bool stopped = false; // a row reached the row limit
     // For rich-text and clock zones that stopped: the message to show.
     QString message;

@@ -17,8 +17,7 @@ QImage blackImage(qint64 width, qint64 height)
 {
     if (width <= 0 || height <= 0)
         return QImage();
-    if (width > TextRenderer::MaxPixels || height > TextRenderer::MaxPixels ||
-        width * height > TextRenderer::MaxPixels)
+    if (width > TextRenderer::MaxPixels || height > TextRenderer::MaxPixels || width * height > TextRenderer::MaxPixels)
         throw Error(QStringLiteral("分区图像太大，无法生成（%1 × %2）。").arg(width).arg(height));
     QImage image(int(width), int(height), QImage::Format_RGB32);
     if (image.isNull())

@@ -30,14 +30,14 @@ struct TextRenderInput
 
 struct TextRenderResult
 {
-    QImage pages;            // the page stack, Width wide, page 1 at the top
-    QImage strip;            // the continuous line; null in the paged modes
+    QImage pages; // the page stack, Width wide, page 1 at the top
+    QImage strip; // the continuous line; null in the paged modes
     bool continuous = false;
-    int Width = 0;           // of the page stack, also when it has no rows
-    int ContentHeight = 0;   // rows of the page stack
-    int ViewBaseWidth = 0;   // unzoomed size of what the result view shows
+    int Width = 0;         // of the page stack, also when it has no rows
+    int ContentHeight = 0; // rows of the page stack
+    int ViewBaseWidth = 0; // unzoomed size of what the result view shows
     int ViewBaseHeight = 0;
-    int Height = 0;          // the zone height laid out with (0 becomes 8 for a couplet)
+    int Height = 0; // the zone height laid out with (0 becomes 8 for a couplet)
     int pageCount = 0;
     int cell = 0;
     int pointSize = 0;

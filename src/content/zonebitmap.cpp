@@ -26,10 +26,10 @@ void put32(char *p, quint32 v)
 
 QByteArray ZoneBitmap::encode(const QImage &image, int width)
 {
-    const QImage source = image.isNull() || image.format() == QImage::Format_RGB32 ||
-                                  image.format() == QImage::Format_ARGB32
-                              ? image
-                              : image.convertToFormat(QImage::Format_RGB32);
+    const QImage source =
+        image.isNull() || image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
+            ? image
+            : image.convertToFormat(QImage::Format_RGB32);
     const qint64 w = source.isNull() ? std::max(0, width) : source.width();
     const qint64 h = source.isNull() ? 0 : source.height();
     const qint64 stride = (w * 3 + 3) / 4 * 4;

@@ -22,8 +22,7 @@ public:
 
     // Writes a zone's bitmap under ExtFile/ (created when missing) by the
     // naming rule; returns the path written.
-    static QString writeForZone(const WorkspaceState &state, int program, int slot, const QImage &image,
-                                int width = 0);
+    static QString writeForZone(const WorkspaceState &state, int program, int slot, const QImage &image, int width = 0);
 
     // The page marks the window draws after saving: a blue line on the last
     // row of every page, and on the strip the last column of every slice.

@@ -96,8 +96,10 @@ void TestLedFonts::chineseFacesResolve_data()
 {
     QTest::addColumn<QString>("face");
     QTest::addColumn<QString>("family");
-    QTest::newRow("宋体") << "宋体" << "AR PL UMing CN";
-    QTest::newRow("黑体") << "黑体" << "WenQuanYi Zen Hei Mono";
+    QTest::newRow("宋体") << "宋体"
+                          << "AR PL UMing CN";
+    QTest::newRow("黑体") << "黑体"
+                          << "WenQuanYi Zen Hei Mono";
 }
 
 void TestLedFonts::chineseFacesResolve()

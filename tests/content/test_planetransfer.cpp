@@ -132,8 +132,7 @@ void TestPlaneTransfer::rowLimits()
     QFETCH(bool, message);
     QCOMPARE(PlaneTransfer::rowLimit(type), limit);
     ZoneRecord z = zone(type, 0, 16, 8, 32);
-    const TransferResult r =
-        PlaneTransfer::transdata(solid(8, limit, qRgb(255, 0, 0)), z, screen(8, 32), *m_planes);
+    const TransferResult r = PlaneTransfer::transdata(solid(8, limit, qRgb(255, 0, 0)), z, screen(8, 32), *m_planes);
     QVERIFY(r.stopped);
     QCOMPARE(r.rows, limit);
     QCOMPARE(z.ContentHeight, limit);
@@ -152,8 +151,7 @@ void TestPlaneTransfer::richTextCut()
 {
     // 5000 rows for 4096: one row less than the maximum takes part.
     ZoneRecord z = zone(PictureZone, 0, 0, 8, 32);
-    const TransferResult r =
-        PlaneTransfer::transdata(solid(8, 5000, qRgb(255, 0, 0)), z, screen(8, 32), *m_planes);
+    const TransferResult r = PlaneTransfer::transdata(solid(8, 5000, qRgb(255, 0, 0)), z, screen(8, 32), *m_planes);
     QVERIFY(!r.stopped);
     QVERIFY(r.message.isEmpty());
     QCOMPARE(r.rows, 4095);
@@ -163,8 +161,7 @@ void TestPlaneTransfer::richTextCut()
     // The same bitmap in a text zone goes on to row 4999.
     m_planes->clear();
     ZoneRecord t = zone(TextZone, 0, 0, 8, 32);
-    const TransferResult rt =
-        PlaneTransfer::transdata(solid(8, 5000, qRgb(255, 0, 0)), t, screen(8, 32), *m_planes);
+    const TransferResult rt = PlaneTransfer::transdata(solid(8, 5000, qRgb(255, 0, 0)), t, screen(8, 32), *m_planes);
     QCOMPARE(rt.rows, 5000);
     QCOMPARE(t.ContentHeight, 5024);
     QCOMPARE(litRows(*m_planes, 0), 5000);
@@ -175,8 +172,7 @@ void TestPlaneTransfer::columnCut()
     // A zone half the screen wide may use 1472 / 2 columns; a wider bitmap
     // keeps one less.
     ZoneRecord z = zone(TextZone, 0, 0, 64, 8);
-    const TransferResult r =
-        PlaneTransfer::transdata(solid(800, 8, qRgb(255, 0, 0)), z, screen(128, 8), *m_planes);
+    const TransferResult r = PlaneTransfer::transdata(solid(800, 8, qRgb(255, 0, 0)), z, screen(128, 8), *m_planes);
     QCOMPARE(r.columns, 735);
     QCOMPARE(int(m_planes->red(0, 734)), 1);
     QCOMPARE(int(m_planes->red(0, 735)), 0);
@@ -220,8 +216,8 @@ void TestPlaneTransfer::nothingToPlaceInto()
     QFETCH(int, screenHeight);
     ZoneRecord z = zone(TextZone, 0, 0, 16, zoneHeight);
     z.ContentHeight = 7;
-    const TransferResult r = PlaneTransfer::transdata(solid(16, 16, qRgb(255, 0, 0)), z,
-                                                      screen(screenWidth, screenHeight), *m_planes);
+    const TransferResult r =
+        PlaneTransfer::transdata(solid(16, 16, qRgb(255, 0, 0)), z, screen(screenWidth, screenHeight), *m_planes);
     QCOMPARE(r.rows, 0);
     QCOMPARE(z.ContentHeight, 7);
     QCOMPARE(litRows(*m_planes, 0), 0);

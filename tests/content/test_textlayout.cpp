@@ -64,27 +64,26 @@ void TestTextLayout::wrap_data()
     QTest::newRow("ABC中 breaks before 中") << "ABC中" << 24 << 12 << qint64(2) << QStringList{"ABC", "中"};
     QTest::newRow("letters") << "ABCDEFGHIJ" << 24 << 12 << qint64(3) << QStringList{"ABCD", "EFGH", "IJ"};
     QTest::newRow("chinese") << "一二三四五" << 24 << 12 << qint64(3) << QStringList{"一二", "三四", "五"};
-    QTest::newRow("windows count bytes")
-        << "ABC中DEF中" << 24 << 12 << qint64(3) << QStringList{"ABC", "中DE", "F中"};
+    QTest::newRow("windows count bytes") << "ABC中DEF中" << 24 << 12 << qint64(3) << QStringList{"ABC", "中DE", "F中"};
     // Shifts piling up past the first ⌈L / B⌉ windows: the count formula
     // falls one line short, the lines go on until the last 中.
     QStringList halves;
     for (int i = 0; i < 8; ++i)
-        halves << "A" << "中";
+        halves << "A"
+               << "中";
     QTest::newRow("shifts beyond the count") << halves.join(QString()) << 12 << 12 << qint64(15) << halves;
     QTest::newRow("blank") << " \r\n " << 24 << 12 << qint64(1) << QStringList{};
     QTest::newRow("empty") << "" << 24 << 12 << qint64(1) << QStringList{};
     QTest::newRow("zone narrower than a cell") << "AB" << 8 << 12 << qint64(2) << QStringList{"A", "B"};
     QTest::newRow("narrower than a cell, whole characters")
         << "中A国" << 8 << 12 << qint64(3) << QStringList{"中", "A", "国"};
-    QTest::newRow("line breaks take their bytes") << "AB\r\n中" << 24 << 12 << qint64(2)
-                                                  << QStringList{"AB\r\n", "中"};
-    QTest::newRow("single-line twelve letters") << "ABCDEFGHIJKL" << 32 << 16 << qint64(3)
-                                                << QStringList{"ABCD", "EFGH", "IJKL"};
+    QTest::newRow("line breaks take their bytes") << "AB\r\n中" << 24 << 12 << qint64(2) << QStringList{"AB\r\n", "中"};
+    QTest::newRow("single-line twelve letters")
+        << "ABCDEFGHIJKL" << 32 << 16 << qint64(3) << QStringList{"ABCD", "EFGH", "IJKL"};
     // A trail byte below 0x80 counts as one-byte; the last line still keeps
     // its final byte.
-    QTest::newRow("low trail byte at the end") << QString::fromUtf8("丂AB") << 24 << 12 << qint64(1)
-                                               << QStringList{QString::fromUtf8("丂AB")};
+    QTest::newRow("low trail byte at the end")
+        << QString::fromUtf8("丂AB") << 24 << 12 << qint64(1) << QStringList{QString::fromUtf8("丂AB")};
 }
 
 void TestTextLayout::wrap()
@@ -184,10 +183,8 @@ void TestTextLayout::couplet_data()
     QTest::newRow("packed") << qint64(10) << 64 << 16 << 32 << 0 << 4 << qint64(4) << qint64(64);
     QTest::newRow("empty is one page") << qint64(0) << 64 << 16 << 32 << 0 << 4 << qint64(1) << qint64(32);
     QTest::newRow("narrower than a cell") << qint64(5) << 8 << 16 << 16 << 1 << 1 << qint64(5) << qint64(80);
-    QTest::newRow("cut at 6144, single") << qint64(1000) << 32 << 16 << 32 << 1 << 2 << qint64(192)
-                                         << qint64(6144);
-    QTest::newRow("cut at 6144, packed") << qint64(2000) << 32 << 16 << 32 << 0 << 2 << qint64(192)
-                                         << qint64(6144);
+    QTest::newRow("cut at 6144, single") << qint64(1000) << 32 << 16 << 32 << 1 << 2 << qint64(192) << qint64(6144);
+    QTest::newRow("cut at 6144, packed") << qint64(2000) << 32 << 16 << 32 << 0 << 2 << qint64(192) << qint64(6144);
     QTest::newRow("just 6144") << qint64(384) << 32 << 16 << 32 << 1 << 2 << qint64(192) << qint64(6144);
 }
 

@@ -126,7 +126,8 @@ void TestTextRenderer::linesLandOnTheirRows()
             const int row = firstTop + i * cell + t;
             if (row < 0)
                 continue;
-            QVERIFY2(sameRows(r.pages, row, ref, t, 2 * cell), qPrintable(QStringLiteral("line %1 row %2").arg(i).arg(t)));
+            QVERIFY2(sameRows(r.pages, row, ref, t, 2 * cell),
+                     qPrintable(QStringLiteral("line %1 row %2").arg(i).arg(t)));
         }
     }
     for (int row = firstTop + int(lines.size()) * cell; row < r.pages.height(); ++row)

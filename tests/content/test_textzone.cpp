@@ -121,9 +121,12 @@ void TestTextZone::choiceFromRecord_data()
     QTest::addColumn<QString>("face");
     QTest::addColumn<QString>("size");
     QTest::addColumn<bool>("couplet");
-    QTest::newRow("defaults") << 0 << 1 << 0 << "宋体" << "单字16个LED灯大小" << false;
-    QTest::newRow("黑体, 128, couplet") << 1 << 10 << 1 << "黑体" << "单字128个LED灯大小" << true;
-    QTest::newRow("from another machine") << 9999 << 99 << 0 << "宋体" << "" << false;
+    QTest::newRow("defaults") << 0 << 1 << 0 << "宋体"
+                              << "单字16个LED灯大小" << false;
+    QTest::newRow("黑体, 128, couplet") << 1 << 10 << 1 << "黑体"
+                                        << "单字128个LED灯大小" << true;
+    QTest::newRow("from another machine") << 9999 << 99 << 0 << "宋体"
+                                          << "" << false;
 }
 
 void TestTextZone::choiceFromRecord()
