@@ -39,6 +39,11 @@ TextRenderInput TextZone::input(const ZoneRecord &zone, const TextPanelChoice &c
     return in;
 }
 
+int TextZone::swatchFor(int foreColor)
+{
+    return foreColor == ColorGreen || foreColor == ColorYellow ? foreColor : ColorRed;
+}
+
 QByteArray TextZone::storedText(QStringView typed)
 {
     return toGbk(typed);

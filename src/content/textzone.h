@@ -42,6 +42,10 @@ public:
     static TextPanelChoice choiceFromRecord(const ZoneRecord &zone);
     static TextRenderInput input(const ZoneRecord &zone, const TextPanelChoice &choice);
 
+    // The swatch a zone's ForeColor marks (1 red, 2 green, 3 yellow): any
+    // other code shows and renders red.
+    static int swatchFor(int foreColor);
+
     // What the input box stores for typed text: GBK, "?" for what GBK
     // cannot hold; the box then shows fromGbk of it.
     static QByteArray storedText(QStringView typed);

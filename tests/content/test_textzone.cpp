@@ -25,6 +25,8 @@ private slots:
     void choiceFromRecord_data();
     void choiceFromRecord();
     void typedTextIsStoredAsGbk();
+    void swatch_data();
+    void swatch();
     void doctobmpFillsPlanes();
 
 private:
@@ -150,6 +152,24 @@ void TestTextZone::typedTextIsStoredAsGbk()
 {
     const QByteArray stored = TextZone::storedText(QStringLiteral("价格😀"));
     QCOMPARE(fromGbk(stored), QStringLiteral("价格?"));
+}
+
+void TestTextZone::swatch_data()
+{
+    QTest::addColumn<int>("foreColor");
+    QTest::addColumn<int>("swatch");
+    QTest::newRow("red") << 1 << 1;
+    QTest::newRow("green") << 2 << 2;
+    QTest::newRow("yellow") << 3 << 3;
+    QTest::newRow("0") << 0 << 1;
+    QTest::newRow("black") << 4 << 1;
+}
+
+void TestTextZone::swatch()
+{
+    QFETCH(int, foreColor);
+    QFETCH(int, swatch);
+    QCOMPARE(TextZone::swatchFor(foreColor), swatch);
 }
 
 void TestTextZone::doctobmpFillsPlanes()
