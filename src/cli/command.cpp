@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "cli/infocommand.h"
+#include "cli/rendercommand.h"
 #include "cli/resavecommand.h"
 
 namespace lumetra::cli {
@@ -11,13 +12,16 @@ std::unique_ptr<Command> Command::create(const QString &name)
         return std::make_unique<InfoCommand>();
     if (name == QLatin1String("resave"))
         return std::make_unique<ResaveCommand>();
+    if (name == QLatin1String("render"))
+        return std::make_unique<RenderCommand>();
     return nullptr;
 }
 
 QString Command::usage()
 {
     return QStringLiteral("usage: lumetra-cli [--home DIR] info PROJECT [--json]\n"
-                          "       lumetra-cli [--home DIR] resave PROJECT [--as NEW.zvp]\n");
+                          "       lumetra-cli [--home DIR] resave PROJECT [--as NEW.zvp]\n"
+                          "       lumetra-cli [--home DIR] render PROJECT [--program N] [--zone Z]\n");
 }
 
 QString ArgReader::option(const QString &name)
