@@ -3,6 +3,7 @@
 #include "cli/clicontext.h"
 
 #include "content/textzone.h"
+#include "layout/clockrenderer.h"
 #include "model/error.h"
 
 #include <algorithm>
@@ -54,18 +55,26 @@ int RenderCommand::run(CliContext &context, const QStringList &args)
         throw Error(QStringLiteral("节目%1不存在（共%2个节目）。").arg(onlyProgram).arg(programs));
 
     TextRenderer renderer;
+    ClockRenderer clocks;
     for (int p = onlyProgram ? onlyProgram : 1; p <= (onlyProgram ? onlyProgram : programs); ++p) {
         const int zones = std::clamp(ws.program(p).ZoneCount, 0, MaxZonesUsed);
         if (onlyZone > zones)
             throw Error(QStringLiteral("节目%1没有分区%2（共%3个分区）。").arg(p).arg(onlyZone).arg(zones));
         for (int z = onlyZone ? onlyZone : 1; z <= (onlyZone ? onlyZone : zones); ++z) {
             ZoneRecord &zone = ws.program(p).Zones[z];
+            ws.CurrentProgram = p;
+            ws.CurrentZone = z;
+            if (zone.ZoneType == ClockZone) {
+                const ClockRender shown = clocks.ClocktoImage(ws, ClockMode::Preview);
+                context.out() << p << " " << z << " " << kindName(zone.ZoneType) << " " << zone.Width << "x"
+                              << zone.Height << " pages=1 content-height=" << zone.ContentHeight
+                              << " file=" << shown.bitmapPath << "\n";
+                continue;
+            }
             if (zone.ZoneType != TextZone) {
                 context.err() << p << " " << z << " " << kindName(zone.ZoneType) << ": not rendered yet\n";
                 continue;
             }
-            ws.CurrentProgram = p;
-            ws.CurrentZone = z;
             const ShownTextZone shown = TextZone::renderAndSave(renderer, ws, p, z, TextZone::choiceFromRecord(zone));
             context.out() << p << " " << z << " " << kindName(zone.ZoneType) << " " << zone.Width << "x" << zone.Height
                           << " pages=" << shown.render.pageCount << " content-height=" << shown.render.ContentHeight

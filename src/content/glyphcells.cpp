@@ -189,7 +189,7 @@ const GlyphCells::Mask &GlyphCells::turned(QByteArrayView character)
     return m_turned.emplace(key, std::move(t)).first->second;
 }
 
-void GlyphCells::blit(QImage &image, const Mask &mask, int x, int y, QRgb colour)
+void GlyphCells::blit(QImage &image, const Mask &mask, int x, int y, QRgb colour, QRgb paper)
 {
     const int x0 = std::max(0, x);
     const int x1 = std::min(image.width(), x + mask.width);
@@ -201,11 +201,11 @@ void GlyphCells::blit(QImage &image, const Mask &mask, int x, int y, QRgb colour
         QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(row));
         const uint8_t *bits = mask.bits.data() + static_cast<std::size_t>(row - y) * mask.width - x;
         for (int col = x0; col < x1; ++col)
-            line[col] = bits[col] ? colour : black;
+            line[col] = bits[col] ? colour : paper;
     }
 }
 
-void GlyphCells::drawUpright(QImage &image, QByteArrayView text, int x, int y, QRgb colour)
+void GlyphCells::drawUpright(QImage &image, QByteArrayView text, int x, int y, QRgb colour, QRgb paper)
 {
     if (image.depth() != 32 || y >= image.height() || y + m_cell <= 0)
         return;
@@ -215,7 +215,7 @@ void GlyphCells::drawUpright(QImage &image, QByteArrayView text, int x, int y, Q
         const int len = gbkCharLength(text, i);
         const int width = len == 2 ? m_cell : m_cell / 2;
         if (cx + width > 0)
-            blit(image, upright(text.sliced(i, len)), int(cx), y, colour);
+            blit(image, upright(text.sliced(i, len)), int(cx), y, colour, paper);
         cx += width;
         i += len;
     }
@@ -231,7 +231,7 @@ void GlyphCells::drawTurned(QImage &image, QByteArrayView text, int x, int doubl
         const int len = gbkCharLength(text, i);
         if (cx + m_cell > 0) {
             const Mask &mask = turned(text.sliced(i, len));
-            blit(image, mask, int(cx), (len == 2 ? doubleBottom : singleBottom) - mask.height, colour);
+            blit(image, mask, int(cx), (len == 2 ? doubleBottom : singleBottom) - mask.height, colour, black);
         }
         cx += m_cell;
         i += len;

@@ -26,7 +26,9 @@ public:
     int baseline() const { return m_baseline; }
 
     // Upright text from x, the top of its cells at row y.
-    void drawUpright(QImage &image, QByteArrayView text, int x, int y, QRgb colour);
+    // paper fills the rest of each cell (black for text zones, the clock's
+    // background colour for clock zones).
+    void drawUpright(QImage &image, QByteArrayView text, int x, int y, QRgb colour, QRgb paper = 0xFF000000u);
 
     // Text turned a quarter turn anticlockwise, character k in the N-wide
     // cell at x + k·N; a two-byte character's cell ends at row doubleBottom,
@@ -45,7 +47,7 @@ private:
     const Mask &turned(QByteArrayView character);
     Mask render(QByteArrayView character);
     int measureBaseline();
-    static void blit(QImage &image, const Mask &mask, int x, int y, QRgb colour);
+    static void blit(QImage &image, const Mask &mask, int x, int y, QRgb colour, QRgb paper);
     static uint32_t code(QByteArrayView character);
 
     QFont m_font;
