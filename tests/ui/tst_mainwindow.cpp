@@ -5,6 +5,7 @@
 #include "model/projectfile.h"
 #include "ui/app/commandtable.h"
 #include "ui/app/lumetraapplication.h"
+#include "ui/app/splashwindow.h"
 #include "ui/app/statuspanels.h"
 #include "ui/project/programtree.h"
 
@@ -12,7 +13,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QImageReader>
 #include <QLibraryInfo>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QMenu>
 #include <QTest>
 
@@ -62,6 +67,12 @@ private slots:
     void failedSaveNamesFileAndIsNoSuccess();
     void openBuildsTreeOnProgram1();
     void openUnreadableKeepsProject();
+    void exitWithFailedSaveStaysOpen();
+    void newAsksToSaveChanges();
+    void splashWindow();
+    void splashWithoutPictureIsBlack();
+    void aboutBox();
+    void gifPicturesReadable();
     void escapedErrorReachesErrorBox();
     void chineseStandardTexts();
 };
@@ -320,6 +331,79 @@ void TestMainWindow::openUnreadableKeepsProject()
     QCOMPARE(f.window().tree()->root()->childCount(), 3);
     QCOMPARE(f.ws().display().ProgramCount, 3);
     QCOMPARE(f.ws().ProjectFileName, QStringLiteral("Project.zvp"));
+}
+
+void TestMainWindow::exitWithFailedSaveStaysOpen()
+{
+    WindowFixture f;
+    answerTemplateChooser(f.window(), 1);
+    f.window().commands()->toolAdd->trigger();
+    setProjectPath(f.ws(), f.home() + QStringLiteral("/gone/Project.zvp"));
+    f.prompts().answers = {true, true}; // exit: Yes; save: Yes
+    QVERIFY(!f.window().close());
+    QVERIFY(f.window().isVisible());
+    QCOMPARE(f.prompts().errors.size(), 1);
+    QVERIFY(!f.prompts().shown.contains(Saved));
+    QCOMPARE(f.ws().ModifiedFlag, 100);
+}
+
+void TestMainWindow::newAsksToSaveChanges()
+{
+    WindowFixture f;
+    answerTemplateChooser(f.window(), 1);
+    f.window().commands()->toolAdd->trigger();
+    f.prompts().answers = {false};
+    f.window().commands()->menuNew->trigger();
+    QCOMPARE(f.prompts().shown, QStringList{SaveQuestion});
+    QCOMPARE(f.ws().display().ProgramCount, 0);
+    QCOMPARE(f.ws().ModifiedFlag, 0);
+    // A clean project is left without a question.
+    f.window().commands()->menuNew->trigger();
+    QCOMPARE(f.prompts().shown.size(), 1);
+}
+
+void TestMainWindow::splashWindow()
+{
+    QTemporaryDir dir;
+    QImage picture(435, 315, QImage::Format_RGB32);
+    picture.fill(qRgb(0, 0, 255));
+    const QString path = dir.path() + QStringLiteral("/SP1.BMP");
+    QVERIFY(picture.save(path, "BMP"));
+    SplashWindow splash(path);
+    QVERIFY(splash.errorText().isEmpty());
+    QCOMPARE(splash.size(), QSize(435, 315));
+    QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+    auto *label = splash.findChild<QLabel *>(QStringLiteral("SplashPicture"));
+    QCOMPARE(label->pixmap().toImage().pixel(10, 10), qRgb(0, 0, 255));
+}
+
+void TestMainWindow::splashWithoutPictureIsBlack()
+{
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/SP1.BMP");
+    SplashWindow splash(path);
+    QVERIFY(splash.errorText().contains(path));
+    QVERIFY(splash.findChild<QLabel *>(QStringLiteral("SplashPicture"))->pixmap().isNull());
+    QCOMPARE(splash.palette().color(QPalette::Window), QColor(Qt::black));
+}
+
+void TestMainWindow::aboutBox()
+{
+    WindowFixture f;
+    auto *about = f.window().findChild<QDialog *>(QStringLiteral("AboutBox"));
+    QCOMPARE(about->windowTitle(), QStringLiteral("系统介绍"));
+    QCOMPARE(about->size(), QSize(384, 226));
+    QTimer::singleShot(0, about, [about] {
+        QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);
+    });
+    f.window().commands()->menuAbout->trigger();
+    QVERIFY(!about->isVisible());
+    QCOMPARE(about->result(), int(QDialog::Accepted));
+}
+
+void TestMainWindow::gifPicturesReadable()
+{
+    QVERIFY(QImageReader::supportedImageFormats().contains("gif"));
 }
 
 void TestMainWindow::escapedErrorReachesErrorBox()

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -59,6 +60,8 @@ private slots:
     void missingBitmapShowsBlack();
     void radioGroupMakesTextZone();
     void popupMenuMakesPictureZone();
+    void renderersFillTheZonePictures();
+    void doubleClickOnPictureZoneAsksForEditor();
 };
 
 void TestProgramTree::addTemplate4()
@@ -283,6 +286,46 @@ void TestProgramTree::popupMenuMakesPictureZone()
     QCOMPARE(f.ws().program(1).Zones[1].ZoneType, int(PictureZone));
     QVERIFY(f.ws().program(1).Zones[1].ContentFile.isEmpty());
     QCOMPARE(f.window().properties()->shownEditor(), PropertyWindow::RichTextLauncher);
+}
+
+// A renderer registered for a kind writes the zone's bitmap; the window shows it.
+void TestProgramTree::renderersFillTheZonePictures()
+{
+    WindowFixture f;
+    QList<int> rendered;
+    f.window().renderers().setRenderer(TextZone, [&rendered](Workspace &ws, int program, int slot) {
+        rendered << program * 10 + slot;
+        ensureExtFileFolder(ws);
+        const ZoneRecord &zone = ws.program(program).Zones[slot];
+        QImage green(zone.Width, zone.Height, QImage::Format_RGB32);
+        green.fill(qRgb(0, 128, 0));
+        green.save(zoneBitmapPath(ws, program, slot), "BMP");
+    });
+    clickNode(f.window(), node(f.window(), QStringLiteral("分区1*"), QStringLiteral("节目2")));
+    QCOMPARE(rendered, QList<int>{21});
+    QCOMPARE(pictureColour(f.window().preview(), 1, 1), qRgb(0, 128, 0));
+    auto *zoom = f.window().findChild<QLabel *>(QStringLiteral("Image1"));
+    QCOMPARE(zoom->pixmap().toImage().pixel(1, 1), qRgb(0, 128, 0));
+    QCOMPARE(zoom->size(), QSize(128, 32));
+    rendered.clear();
+    // A program node renders each of its zones that has content.
+    clickNode(f.window(), node(f.window(), QStringLiteral("节目1")));
+    QCOMPARE(rendered, QList<int>{11});
+}
+
+void TestProgramTree::doubleClickOnPictureZoneAsksForEditor()
+{
+    WindowFixture f;
+    QSignalSpy spy(f.window().navigator(), &ProgramNavigator::pictureZoneEditRequested);
+    ProgramTree *tree = f.window().tree();
+    QTreeWidgetItem *text = node(f.window(), QStringLiteral("分区1 "), QStringLiteral("节目3"));
+    clickNode(f.window(), text);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(text).center());
+    QCOMPARE(spy.count(), 0);
+    QTreeWidgetItem *picture = node(f.window(), QStringLiteral("分区3*"), QStringLiteral("节目3"));
+    clickNode(f.window(), picture);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(picture).center());
+    QCOMPARE(spy.count(), 1);
 }
 
 QTEST_MAIN(TestProgramTree)
