@@ -10,11 +10,20 @@ namespace lumetra {
 
 QStringList playModeNames()
 {
-    return {QStringLiteral("立即显示向左移动"), QStringLiteral("立即显示向右移动"), QStringLiteral("立即显示向上移动"),
-            QStringLiteral("立即显示向下移动"), QStringLiteral("翻页"),             QStringLiteral("从右向左移动"),
-            QStringLiteral("从左向右移动"),     QStringLiteral("从下向上移动"),     QStringLiteral("从上向下移动"),
-            QStringLiteral("从上到下卷入"),     QStringLiteral("从下到上卷入"),     QStringLiteral("左卷帘"),
-            QStringLiteral("右卷帘"),           QStringLiteral("随机")};
+    return {QStringLiteral("立即显示向左移动"),
+            QStringLiteral("立即显示向右移动"),
+            QStringLiteral("立即显示向上移动"),
+            QStringLiteral("立即显示向下移动"),
+            QStringLiteral("翻页"),
+            QStringLiteral("从右向左移动"),
+            QStringLiteral("从左向右移动"),
+            QStringLiteral("从下向上移动"),
+            QStringLiteral("从上向下移动"),
+            QStringLiteral("从上到下卷入"),
+            QStringLiteral("从下到上卷入"),
+            QStringLiteral("左卷帘"),
+            QStringLiteral("右卷帘"),
+            QStringLiteral("随机")};
 }
 
 QStringList speedNames()

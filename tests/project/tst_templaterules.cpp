@@ -113,7 +113,8 @@ void TestTemplateRules::zoneCaptions_data()
     QTest::newRow("1") << 1 << QStringList{QStringLiteral("分区1*")};
     QTest::newRow("2") << 2 << QStringList{QStringLiteral("分区1 "), QStringLiteral("分区2*")};
     QTest::newRow("3") << 3 << QStringList{QStringLiteral("分区1 "), QStringLiteral("分区2*")};
-    QTest::newRow("4") << 4 << QStringList{QStringLiteral("分区1 "), QStringLiteral("分区2 "), QStringLiteral("分区3*")};
+    QTest::newRow("4") << 4
+                       << QStringList{QStringLiteral("分区1 "), QStringLiteral("分区2 "), QStringLiteral("分区3*")};
 }
 
 void TestTemplateRules::zoneCaptions()

@@ -12,14 +12,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
-#include <QLabel>
 #include <QImageReader>
+#include <QLabel>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 using namespace lumetra;
 using namespace lumetra::test;
@@ -32,7 +32,8 @@ public:
     bool event(QEvent *e) override
     {
         if (e->type() == QEvent::User)
-            throw Error(QStringLiteral("无法写入文件 \"/x/ExtFile/0-0-1.bmp\""), QStringLiteral("/x/ExtFile/0-0-1.bmp"));
+            throw Error(QStringLiteral("无法写入文件 \"/x/ExtFile/0-0-1.bmp\""),
+                        QStringLiteral("/x/ExtFile/0-0-1.bmp"));
         return QObject::event(e);
     }
 };
@@ -110,7 +111,8 @@ void TestMainWindow::startupBuildsTreeAndSelects()
     ProgramTree *tree = f.window().tree();
     QTreeWidgetItem *root = tree->root();
     QCOMPARE(root->text(0), QStringLiteral("显示屏-1"));
-    QCOMPARE(childCaptions(root), (QStringList{QStringLiteral("节目1"), QStringLiteral("节目2"), QStringLiteral("节目3")}));
+    QCOMPARE(childCaptions(root),
+             (QStringList{QStringLiteral("节目1"), QStringLiteral("节目2"), QStringLiteral("节目3")}));
     QCOMPARE(childCaptions(root->child(0)), (QStringList{QStringLiteral("分区1 "), QStringLiteral("分区2*")}));
     QCOMPARE(childCaptions(root->child(1)), QStringList{QStringLiteral("分区1*")});
     QCOMPARE(childCaptions(root->child(2)),
@@ -149,8 +151,8 @@ void TestMainWindow::commandTable_data()
     QTest::addColumn<QString>("shortcut");
     QTest::addColumn<bool>("visible");
     QTest::addColumn<bool>("enabled");
-    auto row = [](const char *name, const char16_t *caption, const char16_t *hint, const char *shortcut,
-                  bool visible, bool enabled) {
+    auto row = [](const char *name, const char16_t *caption, const char16_t *hint, const char *shortcut, bool visible,
+                  bool enabled) {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromUtf16(caption) << QString::fromUtf16(hint)
                             << QString::fromLatin1(shortcut) << visible << enabled;
     };
@@ -203,9 +205,10 @@ void TestMainWindow::windowLayout()
     QCOMPARE(f.window().findChildren<QLabel *>(QRegularExpression(QStringLiteral("^StatusPanel\\d$"))).size(), 10);
     auto *help = f.window().findChild<QMenu *>(QStringLiteral("HelpMenu"));
     QVERIFY(help && !help->menuAction()->isVisible());
-    for (const char *name : {"OBJECT_TREE", "RadioGroup1", "Panel3", "Panel4", "Panel5", "Panel12", "Memo1",
-                             "ScrollBox1", "ScrollBox2", "Splitter5", "Image1", "Image100", "m1", "M2", "M3", "M4",
-                             "PopupMenu1", "PopupMenu2", "TF_MODAL", "AboutBox", "BitBtn1"})
+    for (const char *name :
+         {"OBJECT_TREE", "RadioGroup1", "Panel3",     "Panel4",     "Panel5",   "Panel12",  "Memo1",
+          "ScrollBox1",  "ScrollBox2",  "Splitter5",  "Image1",     "Image100", "m1",       "M2",
+          "M3",          "M4",          "PopupMenu1", "PopupMenu2", "TF_MODAL", "AboutBox", "BitBtn1"})
         QVERIFY2(f.window().findChild<QObject *>(QString::fromLatin1(name)), name);
 }
 
@@ -290,7 +293,8 @@ void TestMainWindow::failedSaveNamesFileAndIsNoSuccess()
     f.prompts().savePath = target;
     f.window().commands()->menuSaveAs->trigger();
     QCOMPARE(f.prompts().errors.size(), 1);
-    QVERIFY2(f.prompts().errors.first().contains(QStringLiteral("/no/such/folder/")), qPrintable(f.prompts().errors.first()));
+    QVERIFY2(f.prompts().errors.first().contains(QStringLiteral("/no/such/folder/")),
+             qPrintable(f.prompts().errors.first()));
     QVERIFY(!f.prompts().shown.contains(Saved));
     // The open project is still the one before.
     QCOMPARE(f.ws().ProjectFileName, QStringLiteral("Project.zvp"));

@@ -6,18 +6,17 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
-#include <QTimeEdit>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimeEdit>
 
 using namespace lumetra;
 using namespace lumetra::test;
 
 namespace {
-template <typename T>
-T *control(TMAINForm &window, const char *name)
+template <typename T> T *control(TMAINForm &window, const char *name)
 {
     T *widget = window.findChild<T *>(QString::fromLatin1(name));
     if (!widget)

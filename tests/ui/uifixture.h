@@ -16,11 +16,11 @@ namespace lumetra::test {
 class TestPrompts : public UserPrompts
 {
 public:
-    QStringList shown;     // every message text, in order
-    QStringList errors;    // the error boxes among them
-    QList<bool> answers;   // answers to the questions in turn; Yes when none is left
-    QString openPath;      // the file the open dialog returns ("" = Cancel)
-    QString savePath;      // the file the save dialog returns
+    QStringList shown;      // every message text, in order
+    QStringList errors;     // the error boxes among them
+    QList<bool> answers;    // answers to the questions in turn; Yes when none is left
+    QString openPath;       // the file the open dialog returns ("" = Cancel)
+    QString savePath;       // the file the save dialog returns
     QString saveDialogName; // the name the save dialog was opened on
     int saveDialogs = 0;
 

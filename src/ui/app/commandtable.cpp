@@ -138,9 +138,9 @@ CommandTable::CommandTable(QMainWindow *window) : m_window(window)
 
 QList<QAction *> CommandTable::controllerActions() const
 {
-    return {toolHardware, toolBrightness, toolTimer, toolUsb,      toolBorder, toolFind,  toolPowerOn,
-            toolResume,   toolClock,      toolSend,  toolPowerOff, toolPause,  menuHardware, menuBrightness,
-            menuTimer,    menuSend,       menuPowerOn, menuClock,  menuPowerOff};
+    return {toolHardware, toolBrightness, toolTimer,   toolUsb,      toolBorder,  toolFind,     toolPowerOn,
+            toolResume,   toolClock,      toolSend,    toolPowerOff, toolPause,   menuHardware, menuBrightness,
+            menuTimer,    menuSend,       menuPowerOn, menuClock,    menuPowerOff};
 }
 
 } // namespace lumetra

@@ -23,7 +23,8 @@ SplashWindow::SplashWindow(const QString &picturePath, QWidget *parent)
     QImageReader reader(picturePath);
     const QImage image = reader.read();
     if (image.isNull())
-        m_error = QStringLiteral("无法读取图片 \"%1\": %2").arg(QDir::toNativeSeparators(picturePath), reader.errorString());
+        m_error =
+            QStringLiteral("无法读取图片 \"%1\": %2").arg(QDir::toNativeSeparators(picturePath), reader.errorString());
     else
         picture->setPixmap(QPixmap::fromImage(image));
     QTimer::singleShot(ShowMilliseconds, this, &QDialog::accept);

@@ -204,14 +204,14 @@ QWidget *TMAINForm::buildWorkArea()
     splitter->setChildrenCollapsible(false);
     splitter->setStyleSheet(QStringLiteral("QSplitter#Splitter5::handle { background: rgb(0, 0, 255); }"));
 
-    QScrollArea *signPane = makePane(splitter, QStringLiteral("ScrollBox1"), QStringLiteral("显示屏整体阅览"),
-                                     QStringLiteral("Label35"));
+    QScrollArea *signPane =
+        makePane(splitter, QStringLiteral("ScrollBox1"), QStringLiteral("显示屏整体阅览"), QStringLiteral("Label35"));
     m_preview = new TemplatePreview;
     setPaneWidget(signPane, m_preview);
     new TitlePlacer(signPane, signPane->viewport()->findChild<QLabel *>(QStringLiteral("Label35")));
 
-    m_zoomPane = makePane(splitter, QStringLiteral("ScrollBox2"), QStringLiteral("分区放大阅览"),
-                          QStringLiteral("Label24"));
+    m_zoomPane =
+        makePane(splitter, QStringLiteral("ScrollBox2"), QStringLiteral("分区放大阅览"), QStringLiteral("Label24"));
     auto *zoomContent = new QWidget;
     zoomContent->setObjectName(QStringLiteral("ZoomContent"));
     auto *zoomLayout = new QVBoxLayout(zoomContent);

@@ -348,7 +348,7 @@ void ProgramNavigator::deleteProgram()
         return;
     const QString caption = node->text(0);
     if (!m_parts.prompts().question(m_parts.window, QStringLiteral("请确定是否删除") + caption +
-                                                         QStringLiteral("?\r\n删除则按'Yes',不则按'NO'.")))
+                                                        QStringLiteral("?\r\n删除则按'Yes',不则按'NO'.")))
         return;
     const int n = programNumberFromCaption(caption);
     showpanel(0);

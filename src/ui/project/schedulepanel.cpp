@@ -20,8 +20,7 @@ namespace lumetra {
 
 namespace {
 // Blocks the signals of every control while the model is shown in them.
-template <typename... W>
-auto blockAll(W *...widgets)
+template <typename... W> auto blockAll(W *...widgets)
 {
     return std::array<QSignalBlocker, sizeof...(W)>{QSignalBlocker(widgets)...};
 }

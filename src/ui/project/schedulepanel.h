@@ -47,8 +47,8 @@ private:
     Workspace &m_workspace;
     QGroupBox *m_playMode = nullptr; // RadioGroup2
     QButtonGroup *m_playModeItems = nullptr;
-    QSpinBox *m_seconds = nullptr; // SpinEdit1
-    QGroupBox *m_schedule = nullptr; // GroupBox10
+    QSpinBox *m_seconds = nullptr;    // SpinEdit1
+    QGroupBox *m_schedule = nullptr;  // GroupBox10
     QCheckBox *m_timedPlay = nullptr; // CheckBox2
     QDateEdit *m_startDate = nullptr;
     QDateEdit *m_stopDate = nullptr;

@@ -39,8 +39,7 @@ TemplatePreview::TemplatePreview(QWidget *parent) : QWidget(parent)
         p.frame->setFrameShadow(QFrame::Raised);
         const int zones = templateZoneCount(t);
         for (int z = 1; z <= zones; ++z) {
-            const QString zoneName =
-                t == 1 ? QStringLiteral("m1_1") : QStringLiteral("M%1_%2").arg(t).arg(z);
+            const QString zoneName = t == 1 ? QStringLiteral("m1_1") : QStringLiteral("M%1_%2").arg(t).arg(z);
             QFrame *zonePanel = makeFrame(p.frame, zoneName, t == 1 ? QColor(0, 0, 255) : QColor(0, 0, 0));
             auto *picture = new QLabel(zonePanel);
             picture->setObjectName(t == 1 ? QStringLiteral("m1_bmp") : zoneName + QStringLiteral("_BMP"));
@@ -56,8 +55,8 @@ TemplatePreview::TemplatePreview(QWidget *parent) : QWidget(parent)
             if (barNames[t - 1][b].isEmpty())
                 continue;
             QFrame *bar = makeFrame(p.frame, barNames[t - 1][b], QColor(128, 0, 255));
-            const bool vertical = barNames[t - 1][b] == QLatin1String("Splitter1") ||
-                                  barNames[t - 1][b] == QLatin1String("Splitter4");
+            const bool vertical =
+                barNames[t - 1][b] == QLatin1String("Splitter1") || barNames[t - 1][b] == QLatin1String("Splitter4");
             bar->setToolTip(vertical ? QStringLiteral("通过移动这里可以改变分区左右大小")
                                      : QStringLiteral("通过移动这里可以改变分区上下大小"));
             p.bars[static_cast<std::size_t>(b)] = bar;

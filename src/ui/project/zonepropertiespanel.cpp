@@ -40,7 +40,8 @@ ZonePropertiesPanel::ZonePropertiesPanel(Workspace &workspace, QWidget *parent)
     m_clear = new QCheckBox(QStringLiteral("播放前清场"), this);
     m_clear->setObjectName(QStringLiteral("CheckBox29"));
     m_clear->setChecked(true);
-    auto *note = new QLabel(QStringLiteral("注意：当左右移动时，页间停留为0和选择单行处理，文本之间不会出现空格。"), this);
+    auto *note =
+        new QLabel(QStringLiteral("注意：当左右移动时，页间停留为0和选择单行处理，文本之间不会出现空格。"), this);
     note->setWordWrap(true);
     note->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
 

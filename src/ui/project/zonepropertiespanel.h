@@ -38,11 +38,11 @@ private:
 
     Workspace &m_workspace;
     std::function<void()> m_rerender;
-    QComboBox *m_effect = nullptr;    // ComboBox3
-    QComboBox *m_speed = nullptr;     // ComboBox5
-    QLineEdit *m_stay = nullptr;      // Edit1
-    QCheckBox *m_fixed = nullptr;     // CheckBox14
-    QCheckBox *m_clear = nullptr;     // CheckBox29
+    QComboBox *m_effect = nullptr; // ComboBox3
+    QComboBox *m_speed = nullptr;  // ComboBox5
+    QLineEdit *m_stay = nullptr;   // Edit1
+    QCheckBox *m_fixed = nullptr;  // CheckBox14
+    QCheckBox *m_clear = nullptr;  // CheckBox29
 };
 
 } // namespace lumetra
