@@ -1,5 +1,7 @@
 #include "ui/project/schedulepanel.h"
 
+#include "ui_schedulepanel.h"
+
 #include "project/programcommands.h"
 #include "project/schedulerules.h"
 
@@ -7,11 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTimeEdit>
@@ -26,107 +24,32 @@ template <typename... W> auto blockAll(W *...widgets)
 }
 } // namespace
 
-SchedulePanel::SchedulePanel(Workspace &workspace, QWidget *parent) : QWidget(parent), m_workspace(workspace)
+SchedulePanel::SchedulePanel(Workspace &workspace, QWidget *parent)
+    : QWidget(parent), m_workspace(workspace), m_ui(std::make_unique<Ui::SchedulePanel>())
 {
-    setObjectName(QStringLiteral("Panel3"));
-    build();
+    m_ui->setupUi(this);
+    m_playMode = m_ui->RadioGroup2;
+    m_playModeItems = new QButtonGroup(m_playMode);
+    m_playModeItems->addButton(m_ui->RadioGroup2Item0, 0);
+    m_playModeItems->addButton(m_ui->RadioGroup2Item1, 1);
+    m_seconds = m_ui->SpinEdit1;
+    m_schedule = m_ui->GroupBox10;
+    m_timedPlay = m_ui->CheckBox2;
+    m_startDate = m_ui->disp_startdate;
+    m_stopDate = m_ui->disp_enddate;
+    m_weekdays = {m_ui->CheckBox5, m_ui->CheckBox1, m_ui->CheckBox3, m_ui->CheckBox4,
+                  m_ui->CheckBox6, m_ui->CheckBox7, m_ui->CheckBox8};
+    m_startTimes = {m_ui->sj1ks, m_ui->sj2ks, m_ui->sj3ks, m_ui->sj4ks, m_ui->sj5ks};
+    m_stopTimes = {m_ui->sj1js, m_ui->sj2js, m_ui->sj3js, m_ui->sj4js, m_ui->sj5js};
+    m_volumes = {m_ui->sound1, m_ui->sound2, m_ui->sound3, m_ui->sound4, m_ui->sound5};
+    setScheduleEnabled(false);
+    connectControls();
 }
 
-void SchedulePanel::build()
+SchedulePanel::~SchedulePanel() = default;
+
+void SchedulePanel::connectControls()
 {
-    auto *outer = new QHBoxLayout(this);
-    outer->setContentsMargins(4, 4, 4, 4);
-
-    m_playMode = new QGroupBox(QStringLiteral("播放模式"), this);
-    m_playMode->setObjectName(QStringLiteral("RadioGroup2"));
-    auto *modeLayout = new QGridLayout(m_playMode);
-    m_playModeItems = new QButtonGroup(m_playMode);
-    auto *inTurn = new QRadioButton(QStringLiteral("顺序播放"), m_playMode);
-    auto *fixedTime = new QRadioButton(QStringLiteral("定长播放"), m_playMode);
-    m_playModeItems->addButton(inTurn, 0);
-    m_playModeItems->addButton(fixedTime, 1);
-    inTurn->setChecked(true);
-    m_seconds = new QSpinBox(m_playMode);
-    m_seconds->setObjectName(QStringLiteral("SpinEdit1"));
-    m_seconds->setRange(MinPlaySeconds, MaxPlaySeconds);
-    m_seconds->setSingleStep(PlaySecondsStep);
-    m_seconds->setValue(200);
-    m_seconds->setEnabled(false);
-    modeLayout->addWidget(inTurn, 0, 0, 1, 3);
-    modeLayout->addWidget(fixedTime, 1, 0);
-    modeLayout->addWidget(m_seconds, 1, 1);
-    modeLayout->addWidget(new QLabel(QStringLiteral("秒"), m_playMode), 1, 2);
-    modeLayout->setRowStretch(2, 1);
-    outer->addWidget(m_playMode, 0, Qt::AlignTop);
-
-    m_schedule = new QGroupBox(QStringLiteral("节目属性信息"), this);
-    m_schedule->setObjectName(QStringLiteral("GroupBox10"));
-    auto *scheduleLayout = new QHBoxLayout(m_schedule);
-    auto *left = new QVBoxLayout;
-    m_timedPlay = new QCheckBox(QStringLiteral("定时播放"), m_schedule);
-    m_timedPlay->setObjectName(QStringLiteral("CheckBox2"));
-    left->addWidget(m_timedPlay);
-
-    auto *dates = new QGroupBox(QStringLiteral("播放日期"), m_schedule);
-    auto *dateLayout = new QGridLayout(dates);
-    auto makeDate = [&](const QString &name, const QString &label, int row) {
-        auto *edit = new QDateEdit(QDate(2009, 5, 5), dates);
-        edit->setObjectName(name);
-        edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        dateLayout->addWidget(new QLabel(label, dates), row, 0);
-        dateLayout->addWidget(edit, row, 1);
-        return edit;
-    };
-    m_startDate = makeDate(QStringLiteral("disp_startdate"), QStringLiteral("起播日期"), 0);
-    m_stopDate = makeDate(QStringLiteral("disp_enddate"), QStringLiteral("停播日期"), 1);
-    left->addWidget(dates);
-
-    auto *days = new QGridLayout;
-    const char *dayNames[7] = {"CheckBox5", "CheckBox1", "CheckBox3", "CheckBox4",
-                               "CheckBox6", "CheckBox7", "CheckBox8"};
-    const QString dayCaptions[7] = {QStringLiteral("星期一"), QStringLiteral("星期二"), QStringLiteral("星期三"),
-                                    QStringLiteral("星期四"), QStringLiteral("星期五"), QStringLiteral("星期六"),
-                                    QStringLiteral("星期日")};
-    for (int i = 0; i < 7; ++i) {
-        auto *box = new QCheckBox(dayCaptions[i], m_schedule);
-        box->setObjectName(QString::fromLatin1(dayNames[i]));
-        box->setChecked(true);
-        days->addWidget(box, i / 4, i % 4);
-        m_weekdays[static_cast<std::size_t>(i)] = box;
-    }
-    left->addLayout(days);
-    left->addStretch(1);
-    scheduleLayout->addLayout(left);
-
-    auto *times = new QGroupBox(QStringLiteral("播放时间"), m_schedule);
-    auto *timeLayout = new QGridLayout(times);
-    timeLayout->setVerticalSpacing(2);
-    for (int n = 1; n <= 5; ++n) {
-        const std::size_t i = static_cast<std::size_t>(n - 1);
-        auto makeTime = [&](const QString &name) {
-            auto *edit = new QTimeEdit(times);
-            edit->setObjectName(name);
-            edit->setDisplayFormat(QStringLiteral("HH:mm:ss"));
-            return edit;
-        };
-        m_startTimes[i] = makeTime(QStringLiteral("sj%1ks").arg(n));
-        m_stopTimes[i] = makeTime(QStringLiteral("sj%1js").arg(n));
-        m_volumes[i] = new QComboBox(times);
-        m_volumes[i]->setObjectName(QStringLiteral("sound%1").arg(n));
-        for (int v = 0; v <= MaxVolume; ++v)
-            m_volumes[i]->addItem(QString::number(v));
-        timeLayout->addWidget(new QLabel(QStringLiteral("起播时间%1").arg(n), times), n - 1, 0);
-        timeLayout->addWidget(m_startTimes[i], n - 1, 1);
-        timeLayout->addWidget(new QLabel(QStringLiteral("停播时间"), times), n - 1, 2);
-        timeLayout->addWidget(m_stopTimes[i], n - 1, 3);
-        timeLayout->addWidget(new QLabel(QStringLiteral("音量"), times), n - 1, 4);
-        timeLayout->addWidget(m_volumes[i], n - 1, 5);
-    }
-    scheduleLayout->addWidget(times);
-    outer->addWidget(m_schedule, 1);
-    setScheduleEnabled(false);
-
     connect(m_playModeItems, &QButtonGroup::idClicked, this, [this] { userEdit(&SchedulePanel::RadioGroup2Click); });
     connect(m_seconds, &QSpinBox::valueChanged, this, [this] { userEdit(&SchedulePanel::RadioGroup2Click); });
     connect(m_timedPlay, &QCheckBox::toggled, this, [this] { userEdit(&SchedulePanel::CheckBox2Click); });

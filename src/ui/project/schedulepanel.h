@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QButtonGroup;
 class QCheckBox;
@@ -13,6 +14,10 @@ class QDateEdit;
 class QGroupBox;
 class QSpinBox;
 class QTimeEdit;
+
+namespace Ui {
+class SchedulePanel;
+}
 
 namespace lumetra {
 
@@ -24,6 +29,7 @@ class SchedulePanel : public QWidget
     Q_OBJECT
 public:
     SchedulePanel(Workspace &workspace, QWidget *parent = nullptr);
+    ~SchedulePanel() override;
 
     // The panel's part of Loadtoscreen for a shown program.
     void fill(ProgramRecord &program);
@@ -35,7 +41,7 @@ public:
     void CheckBox2Click();
 
 private:
-    void build();
+    void connectControls();
     void userEdit(void (SchedulePanel::*handler)());
     void dateChanged();
     void weekdayChanged();
@@ -45,6 +51,7 @@ private:
     int playModeItem() const;
 
     Workspace &m_workspace;
+    std::unique_ptr<Ui::SchedulePanel> m_ui;
     QGroupBox *m_playMode = nullptr; // RadioGroup2
     QButtonGroup *m_playModeItems = nullptr;
     QSpinBox *m_seconds = nullptr;    // SpinEdit1

@@ -1,12 +1,12 @@
 #include "ui/project/zonepropertiespanel.h"
 
+#include "ui_zonepropertiespanel.h"
+
 #include "project/programcommands.h"
 #include "project/zonepropertyrules.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 #include <QSignalBlocker>
@@ -14,47 +14,19 @@
 namespace lumetra {
 
 ZonePropertiesPanel::ZonePropertiesPanel(Workspace &workspace, QWidget *parent)
-    : QGroupBox(QStringLiteral("节目属性"), parent), m_workspace(workspace)
+    : QGroupBox(parent), m_workspace(workspace), m_ui(std::make_unique<Ui::ZonePropertiesPanel>())
 {
-    setObjectName(QStringLiteral("ZonePropertiesGroup"));
-    auto *layout = new QGridLayout(this);
-    layout->setVerticalSpacing(4);
-
-    m_effect = new QComboBox(this);
-    m_effect->setObjectName(QStringLiteral("ComboBox3"));
-    m_effect->setToolTip(QStringLiteral("显示屏进入显示方式"));
+    m_ui->setupUi(this);
+    m_effect = m_ui->ComboBox3;
     m_effect->addItems(playModeNames());
-    m_speed = new QComboBox(this);
-    m_speed->setObjectName(QStringLiteral("ComboBox5"));
-    m_speed->setToolTip(QStringLiteral("显示屏移动的速度"));
+    m_speed = m_ui->ComboBox5;
     m_speed->addItems(speedNames());
-    m_speed->setMaxVisibleItems(12);
-    m_stay = new QLineEdit(this);
-    m_stay->setObjectName(QStringLiteral("Edit1"));
+    m_stay = m_ui->Edit1;
     // Digits only, and no more than the byte the controller keeps.
     m_stay->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("^(\\d{0,2}|1\\d\\d|2[0-4]\\d|25[0-5])$")), m_stay));
-    m_stay->setMaximumWidth(60);
-    m_fixed = new QCheckBox(QStringLiteral("固定不动"), this);
-    m_fixed->setObjectName(QStringLiteral("CheckBox14"));
-    m_clear = new QCheckBox(QStringLiteral("播放前清场"), this);
-    m_clear->setObjectName(QStringLiteral("CheckBox29"));
-    m_clear->setChecked(true);
-    auto *note =
-        new QLabel(QStringLiteral("注意：当左右移动时，页间停留为0和选择单行处理，文本之间不会出现空格。"), this);
-    note->setWordWrap(true);
-    note->setStyleSheet(QStringLiteral("color: rgb(0, 0, 160);"));
-
-    layout->addWidget(new QLabel(QStringLiteral("播放方式"), this), 0, 0);
-    layout->addWidget(m_effect, 0, 1, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("动画速度"), this), 1, 0);
-    layout->addWidget(m_speed, 1, 1, 1, 2);
-    layout->addWidget(new QLabel(QStringLiteral("页间停留"), this), 2, 0);
-    layout->addWidget(m_stay, 2, 1);
-    layout->addWidget(m_fixed, 2, 2);
-    layout->addWidget(m_clear, 3, 0, 1, 3);
-    layout->addWidget(note, 4, 0, 1, 3);
-    layout->setRowStretch(5, 1);
+    m_fixed = m_ui->CheckBox14;
+    m_clear = m_ui->CheckBox29;
 
     connect(m_effect, &QComboBox::currentIndexChanged, this, &ZonePropertiesPanel::ComboBox3Change);
     connect(m_speed, &QComboBox::currentIndexChanged, this, &ZonePropertiesPanel::ComboBox5Change);
@@ -62,6 +34,8 @@ ZonePropertiesPanel::ZonePropertiesPanel(Workspace &workspace, QWidget *parent)
     connect(m_fixed, &QCheckBox::toggled, this, &ZonePropertiesPanel::CheckBox14Click);
     connect(m_clear, &QCheckBox::toggled, this, &ZonePropertiesPanel::CheckBox29Click);
 }
+
+ZonePropertiesPanel::~ZonePropertiesPanel() = default;
 
 bool ZonePropertiesPanel::ready() const
 {

@@ -5,10 +5,15 @@
 #include <QGroupBox>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+
+namespace Ui {
+class ZonePropertiesPanel;
+}
 
 namespace lumetra {
 
@@ -19,6 +24,7 @@ class ZonePropertiesPanel : public QGroupBox
     Q_OBJECT
 public:
     ZonePropertiesPanel(Workspace &workspace, QWidget *parent = nullptr);
+    ~ZonePropertiesPanel() override;
 
     // Loadtoscreen's part: the controls from the zone, writing nothing back.
     void fill(const ZoneRecord &zone);
@@ -37,6 +43,7 @@ private:
     void setStayText(const QString &text);
 
     Workspace &m_workspace;
+    std::unique_ptr<Ui::ZonePropertiesPanel> m_ui;
     std::function<void()> m_rerender;
     QComboBox *m_effect = nullptr; // ComboBox3
     QComboBox *m_speed = nullptr;  // ComboBox5
