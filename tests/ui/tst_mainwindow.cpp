@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QIcon>
 #include <QImageReader>
 #include <QLabel>
 #include <QLibraryInfo>
@@ -396,6 +397,7 @@ void TestMainWindow::aboutBox()
     WindowFixture f;
     auto *about = f.window().findChild<QDialog *>(QStringLiteral("AboutBox"));
     QCOMPARE(about->windowTitle(), QStringLiteral("系统介绍"));
+    QVERIFY(!QIcon(QStringLiteral(":/icons/lumetra.png")).isNull());
     QCOMPARE(about->size(), QSize(384, 226));
     QTimer::singleShot(0, about, [about] {
         QTest::mouseClick(about->findChild<QPushButton *>(QStringLiteral("OKButton")), Qt::LeftButton);

@@ -17,7 +17,7 @@ int main(int argc, char **argv)
     LumetraApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Lumetra"));
+    // No display name: the platform would append it to the caption from title.txt.
     QGuiApplication::setDesktopFileName(QStringLiteral("lumetra"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/lumetra.png")));
     app.loadTranslations();

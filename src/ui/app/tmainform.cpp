@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -307,6 +308,9 @@ void TMAINForm::refreshStatus()
 void TMAINForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
+    // Restoring a minimised window is no show of the form.
+    if (event->spontaneous())
+        return;
     Workspace &ws = m_workspace;
     ws.UiReady = 0;
     if (ws.FirstShow) {

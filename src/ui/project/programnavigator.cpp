@@ -1,5 +1,6 @@
 #include "ui/project/programnavigator.h"
 
+#include "model/contentfiles.h"
 #include "model/gbk.h"
 #include "project/programcommands.h"
 #include "project/templaterules.h"
@@ -36,11 +37,9 @@ ProgramNavigator::ProgramNavigator(Workspace &workspace, ZoneRenderers &renderer
     connect(m_parts.zoneKinds, &QButtonGroup::idClicked, this, &ProgramNavigator::RadioGroup1Click);
 }
 
-static QString programName(const ProgramRecord &program)
-{
-    return fromGbk(program.ProgramName);
-}
-
+// Nodes are found by the caption rule rather than by ProgramName: a project
+// written elsewhere may carry other names, and the captions always follow the
+// program numbers.
 static void setMemoText(QPlainTextEdit *memo, const QByteArray &text)
 {
     const QSignalBlocker block(memo);
@@ -75,7 +74,7 @@ bool ProgramNavigator::find_jiemu()
 {
     if (m_workspace.CurrentProgram < 1)
         return false;
-    return m_parts.tree->find_jiemu(programName(m_workspace.currentProgram()));
+    return m_parts.tree->find_jiemu(programCaption(m_workspace.CurrentProgram));
 }
 
 bool ProgramNavigator::find_fenqu(int zone)
@@ -83,7 +82,7 @@ bool ProgramNavigator::find_fenqu(int zone)
     if (m_workspace.CurrentProgram < 1 || zone < 1 || zone > ZoneSlots)
         return false;
     const ProgramRecord &program = m_workspace.currentProgram();
-    return m_parts.tree->find_fenqu(programName(program), zone, program.Zones[zone].ZoneType);
+    return m_parts.tree->find_fenqu(programCaption(m_workspace.CurrentProgram), zone, program.Zones[zone].ZoneType);
 }
 
 void ProgramNavigator::setDeleteEnabled(bool enabled)
@@ -214,7 +213,7 @@ void ProgramNavigator::showProgramNode(QTreeWidgetItem *node, bool fromTree)
         ws.CurrentZone = z;
         const ZoneRecord &zone = program.Zones[z];
         if (zone.ZoneType == TextZone && !zone.ContentFile.isEmpty()) {
-            const QFileInfo file(QString(ws.ProjectFolder) + QFileInfo(fromGbk(zone.ContentFile)).fileName());
+            const QFileInfo file(contentFilePath(ws, zone.ContentFile));
             const bool text = file.exists() && file.suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
             setMemoText(m_parts.properties->memo(), text ? zone.Text : QByteArray());
         }
@@ -378,7 +377,7 @@ void ProgramNavigator::RadioGroup1Click()
     const int kind = m_parts.zoneKinds->checkedId();
     const QString text = m_parts.properties->memo()->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     setZoneKind(ws, kind, toGbk(text));
-    const QString name = programName(ws.currentProgram());
+    const QString name = programCaption(ws.CurrentProgram);
     for (QTreeWidgetItem *item : tree->nodes()) {
         if (item->parent() && item->parent()->text(0) == name && item->text(0) == caption) {
             tree->setCurrentItem(item);
