@@ -58,6 +58,7 @@ private slots:
     void caption();
     void startupBuildsTreeAndSelects();
     void startupFillsStatusPanels();
+    void startupWithUnreadableProject();
     void commandTable_data();
     void commandTable();
     void windowLayout();
@@ -142,6 +143,21 @@ void TestMainWindow::startupFillsStatusPanels()
     QCOMPARE(status->panel(9)->text(), QStringLiteral("注册用户:947"));
     QCOMPARE(status->portSelector()->currentText(), QStringLiteral("COM1"));
     QCOMPARE(status->portSelector()->objectName(), QStringLiteral("Combo1"));
+}
+
+void TestMainWindow::startupWithUnreadableProject()
+{
+    WindowFixture f([](const QString &home) {
+        QFile file(home + QStringLiteral("/Project/Project.zvp"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(toGbk(u"[显示屏参数]\r\n显示屏宽度=wide\r\n"));
+    });
+    QCOMPARE(f.prompts().errors.size(), 1);
+    QVERIFY(f.prompts().errors.first().contains(QStringLiteral("显示屏宽度")));
+    QCOMPARE(f.window().tree()->topLevelItemCount(), 1);
+    QCOMPARE(f.window().tree()->root()->childCount(), 0);
+    QCOMPARE(f.ws().display().ScreenWidth, 128);
+    QCOMPARE(f.ws().UiReady, 200);
 }
 
 void TestMainWindow::commandTable_data()

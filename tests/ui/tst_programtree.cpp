@@ -52,6 +52,7 @@ private slots:
     void seventeenthProgramRefused();
     void deleteProgram2Of3();
     void deleteAnsweredNo();
+    void deleteOnlyProgram();
     void deleteOnlyOnProgramNode();
     void selectProgram12();
     void keyReleaseSelects();
@@ -163,6 +164,22 @@ void TestProgramTree::deleteAnsweredNo()
     QCOMPARE(f.window().tree()->root()->childCount(), 3);
     QCOMPARE(f.ws().display().ProgramCount, 3);
     QCOMPARE(f.ws().ModifiedFlag, 0);
+}
+
+void TestProgramTree::deleteOnlyProgram()
+{
+    WindowFixture f;
+    f.window().fileNew();
+    answerTemplateChooser(f.window(), 2);
+    f.window().commands()->toolAdd->trigger();
+    clickNode(f.window(), node(f.window(), QStringLiteral("节目1")));
+    f.window().commands()->toolDelete->trigger();
+    QCOMPARE(f.window().tree()->root()->childCount(), 0);
+    QCOMPARE(f.window().tree()->currentItem(), f.window().tree()->root());
+    QCOMPARE(f.ws().display().ProgramCount, 0);
+    QCOMPARE(f.ws().CurrentProgram, 0);
+    QVERIFY(!f.window().commands()->toolDelete->isEnabled());
+    QVERIFY(!f.window().preview()->panel(2)->isVisible());
 }
 
 void TestProgramTree::deleteOnlyOnProgramNode()

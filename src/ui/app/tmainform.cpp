@@ -321,7 +321,9 @@ void TMAINForm::showEvent(QShowEvent *event)
         try {
             LoadProject(ws, ws.ProjectPath);
         } catch (const Error &error) {
-            // The editor still starts, on an empty display.
+            // The editor still starts, on an empty display of the file's default size.
+            ws.WorkingSettings.ScreenWidth = 128;
+            ws.WorkingSettings.ScreenHeight = 32;
             InitLedDispJiemu(ws);
             m_prompts->error(this, error.text());
         }
