@@ -9,6 +9,15 @@
 
 namespace lumetra {
 
+// The template on a 128 x 64 sign, scaled into the tile's picture.
+static QRect pictureRect(int templateId, int zone)
+{
+    constexpr int W = 63, H = 60;
+    const ZoneRect r = defaultTemplateGeometry(templateId, 128, 64)[static_cast<std::size_t>(zone - 1)];
+    return QRect(QPoint(r.X * W / 128, r.Y * H / 64),
+                 QPoint((r.X + r.Width) * W / 128 - 1, (r.Y + r.Height) * H / 64 - 1));
+}
+
 TemplateChooser::TemplateChooser(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::TemplateChooser>())
 {
     m_ui->setupUi(this);
@@ -17,12 +26,13 @@ TemplateChooser::TemplateChooser(QWidget *parent) : QDialog(parent), m_ui(std::m
     QLabel *pictures[4] = {m_ui->TemplatePicture1, m_ui->TemplatePicture2, m_ui->TemplatePicture3,
                            m_ui->TemplatePicture4};
     QLabel *labels[4] = {m_ui->MainZoneLabel1, m_ui->MainZoneLabel2, m_ui->MainZoneLabel3, m_ui->MainZoneLabel4};
-    // Where "主分区" sits on each picture: on the main zone.
-    const QPoint labelAt[4] = {QPoint(17, 27), QPoint(17, 37), QPoint(27, 27), QPoint(27, 40)};
     for (int t = 1; t <= 4; ++t) {
         const std::size_t i = static_cast<std::size_t>(t - 1);
         pictures[i]->setPixmap(QPixmap::fromImage(templatePicture(t)));
-        labels[i]->move(labelAt[i]);
+        // "主分区" sits on the main zone of the picture.
+        QRect onPicture = labels[i]->rect();
+        onPicture.moveCenter(pictureRect(t, templateMainZone(t)).center() + pictures[i]->pos());
+        labels[i]->move(onPicture.topLeft());
         for (QObject *o : {static_cast<QObject *>(m_tiles[i]), static_cast<QObject *>(pictures[i]),
                            static_cast<QObject *>(labels[i])}) {
             o->setProperty("template", t);
@@ -43,19 +53,15 @@ QFrame *TemplateChooser::tile(int templateId) const
 
 QImage TemplateChooser::templatePicture(int templateId)
 {
-    // The template drawn on a 64 x 32 sign scaled into the tile's picture.
-    constexpr int W = 63, H = 60;
-    QImage image(W, H, QImage::Format_RGB32);
+    QImage image(63, 60, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    const auto rects = defaultTemplateGeometry(templateId, W, H);
     const int main = templateMainZone(templateId);
     for (int z = 1; z <= templateZoneCount(templateId); ++z) {
-        const ZoneRect &r = rects[static_cast<std::size_t>(z - 1)];
-        const QRect rect(r.X, r.Y, r.Width, r.Height);
+        const QRect rect = pictureRect(templateId, z);
         painter.fillRect(rect, z == main ? QColor(0, 0, 255) : QColor(160, 160, 160));
         painter.setPen(Qt::white);
-        painter.drawRect(rect.adjusted(0, 0, -1, -1));
+        painter.drawRect(rect);
     }
     return image;
 }
