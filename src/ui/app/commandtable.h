@@ -3,19 +3,22 @@
 #include <QList>
 
 class QAction;
-class QMainWindow;
 class QMenu;
 class QToolBar;
 
+namespace Ui {
+class TMAINForm;
+}
+
 namespace lumetra {
 
-// The menu bar and the toolbar of the main window, with the captions, hints,
-// shortcuts and states of every command. Commands whose dialogs come later
-// (hardware, brightness, timer, send, USB, search) exist and are not wired.
+// The commands of the main window's menu bar and toolbar; their captions,
+// hints, shortcuts and states are in the form. Commands whose dialogs come
+// later (hardware, brightness, timer, send, USB, search) exist and are not wired.
 class CommandTable
 {
 public:
-    explicit CommandTable(QMainWindow *window);
+    explicit CommandTable(Ui::TMAINForm &form);
 
     // Menu "文件", "节目", "设置", "发送", "帮助".
     QAction *menuNew, *menuOpen, *menuSave, *menuSaveAs, *menuExit;
@@ -33,9 +36,6 @@ public:
 
     // The commands disabled while a controller command runs.
     QList<QAction *> controllerActions() const;
-
-private:
-    QMainWindow *m_window;
 };
 
 } // namespace lumetra

@@ -1,5 +1,7 @@
 #include "ui/app/tmainform.h"
 
+#include "ui_tmainform.h"
+
 #include "model/apphome.h"
 #include "model/contentfiles.h"
 #include "model/error.h"
@@ -20,10 +22,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
-#include <QDockWidget>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -36,18 +35,18 @@
 namespace lumetra {
 
 namespace {
-QScrollArea *makePane(QWidget *parent, const QString &name, const QString &title, const QString &titleName)
+// The preview panes: grey, with their title near the right edge.
+void preparePane(QScrollArea *pane, const QString &title, const QString &titleName)
 {
-    auto *pane = new QScrollArea(parent);
-    pane->setObjectName(name);
-    pane->setFrameShape(QFrame::NoFrame);
     QWidget *viewport = pane->viewport();
     QPalette palette = viewport->palette();
     palette.setColor(QPalette::Window, QColor(102, 102, 102));
     viewport->setPalette(palette);
     viewport->setBackgroundRole(QPalette::Window);
     viewport->setAutoFillBackground(true);
-    auto *label = new QLabel(title, pane->viewport());
+    // QScrollArea makes its widget fill its own background: give it the pane's colour.
+    pane->widget()->setPalette(palette);
+    auto *label = new QLabel(title, viewport);
     label->setObjectName(titleName);
     QFont font(QStringLiteral("黑体"));
     font.setPixelSize(32);
@@ -55,15 +54,6 @@ QScrollArea *makePane(QWidget *parent, const QString &name, const QString &title
     label->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
     label->adjustSize();
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return pane;
-}
-
-// QScrollArea makes its widget fill its own background: give it the pane's colour.
-void setPaneWidget(QScrollArea *pane, QWidget *widget)
-{
-    pane->setWidget(widget);
-    pane->setWidgetResizable(true);
-    widget->setPalette(pane->viewport()->palette());
 }
 
 // Keeps a pane's title near its right edge.
@@ -90,9 +80,9 @@ private:
 } // namespace
 
 TMAINForm::TMAINForm(const QString &home, QWidget *parent)
-    : QMainWindow(parent), m_home(home), m_prompts(std::make_unique<UserPrompts>())
+    : QMainWindow(parent), m_home(home), m_prompts(std::make_unique<UserPrompts>()),
+      m_ui(std::make_unique<Ui::TMAINForm>())
 {
-    setObjectName(QStringLiteral("TMAINForm"));
     // Creation handler, in its order.
     m_workspace.ReplyAddressSource = 2;
     m_workspace.ReplyCount = 0;
@@ -121,25 +111,30 @@ void TMAINForm::setPrompts(std::unique_ptr<UserPrompts> prompts)
 
 void TMAINForm::buildWindow()
 {
+    m_ui->setupUi(this);
     setFixedSize(1016, 703);
     setCursor(Qt::PointingHandCursor);
-    m_commands = std::make_unique<CommandTable>(this);
+    m_commands = std::make_unique<CommandTable>(*m_ui);
 
-    auto *programDock = new QDockWidget(QStringLiteral("节目管理"), this);
-    programDock->setObjectName(QStringLiteral("ProgramDock"));
-    programDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    programDock->setWidget(buildProgramDock());
-    addDockWidget(Qt::LeftDockWidgetArea, programDock);
+    m_tree = m_ui->OBJECT_TREE;
+    m_zoneKinds = new QButtonGroup(m_ui->RadioGroup1);
+    m_zoneKinds->addButton(m_ui->RadioGroup1_0, TextZone);
+    m_zoneKinds->addButton(m_ui->RadioGroup1_1, ClockZone);
+    m_zoneKinds->addButton(m_ui->RadioGroup1_2, PictureZone);
 
-    setCentralWidget(buildWorkArea());
+    m_preview = m_ui->TemplatePreview;
+    m_zoomPane = m_ui->ScrollBox2;
+    m_zoomPicture = m_ui->Image1;
+    preparePane(m_ui->ScrollBox1, QStringLiteral("显示屏整体阅览"), QStringLiteral("Label35"));
+    preparePane(m_zoomPane, QStringLiteral("分区放大阅览"), QStringLiteral("Label24"));
+    for (QScrollArea *pane : {m_ui->ScrollBox1, m_ui->ScrollBox2})
+        new TitlePlacer(pane, pane->viewport()->findChild<QLabel *>(QString(), Qt::FindDirectChildrenOnly));
+    m_ui->Splitter5->setStyleSheet(QStringLiteral("QSplitter#Splitter5::handle { background: rgb(0, 0, 255); }"));
+    m_ui->Splitter5->setSizes({263, 120});
 
-    auto *propertyDock = new QDockWidget(QStringLiteral("属性编辑窗体"), this);
-    propertyDock->setObjectName(QStringLiteral("PropertyDock"));
-    propertyDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    m_properties = new PropertyWindow(m_workspace, propertyDock);
+    m_properties = new PropertyWindow(m_workspace, m_ui->PropertyDockContent);
     m_properties->setFixedHeight(236);
-    propertyDock->setWidget(m_properties);
-    addDockWidget(Qt::BottomDockWidgetArea, propertyDock);
+    m_ui->PropertyDockLayout->addWidget(m_properties);
     // The bottom dock spans the width under the program dock.
     setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
 
@@ -165,78 +160,6 @@ void TMAINForm::buildWindow()
 
     buildPopupMenus();
     connectCommands();
-}
-
-QWidget *TMAINForm::buildProgramDock()
-{
-    auto *content = new QWidget(this);
-    content->setObjectName(QStringLiteral("ProgramDockContent"));
-    content->setFixedWidth(190);
-    auto *layout = new QVBoxLayout(content);
-    layout->setContentsMargins(2, 2, 2, 2);
-    m_tree = new ProgramTree(content);
-    layout->addWidget(m_tree, 1);
-
-    auto *kinds = new QGroupBox(content);
-    kinds->setObjectName(QStringLiteral("RadioGroup1"));
-    auto *row = new QHBoxLayout(kinds);
-    row->setContentsMargins(6, 4, 6, 4);
-    m_zoneKinds = new QButtonGroup(kinds);
-    const QString captions[3] = {QStringLiteral("文本"), QStringLiteral("时钟"), QStringLiteral("图文")};
-    for (int i = 0; i < 3; ++i) {
-        auto *button = new QRadioButton(captions[i], kinds);
-        button->setObjectName(QStringLiteral("RadioGroup1_%1").arg(i));
-        m_zoneKinds->addButton(button, i);
-        row->addWidget(button);
-    }
-    layout->addWidget(kinds);
-    return content;
-}
-
-QWidget *TMAINForm::buildWorkArea()
-{
-    auto *work = new QWidget(this);
-    work->setObjectName(QStringLiteral("Panel4"));
-    auto *layout = new QVBoxLayout(work);
-    layout->setContentsMargins(0, 0, 0, 0);
-    auto *splitter = new QSplitter(Qt::Vertical, work);
-    splitter->setObjectName(QStringLiteral("Splitter5"));
-    splitter->setHandleWidth(6);
-    splitter->setChildrenCollapsible(false);
-    splitter->setStyleSheet(QStringLiteral("QSplitter#Splitter5::handle { background: rgb(0, 0, 255); }"));
-
-    QScrollArea *signPane =
-        makePane(splitter, QStringLiteral("ScrollBox1"), QStringLiteral("显示屏整体阅览"), QStringLiteral("Label35"));
-    m_preview = new TemplatePreview;
-    setPaneWidget(signPane, m_preview);
-    new TitlePlacer(signPane, signPane->viewport()->findChild<QLabel *>(QStringLiteral("Label35")));
-
-    m_zoomPane =
-        makePane(splitter, QStringLiteral("ScrollBox2"), QStringLiteral("分区放大阅览"), QStringLiteral("Label24"));
-    auto *zoomContent = new QWidget;
-    zoomContent->setObjectName(QStringLiteral("ZoomContent"));
-    auto *zoomLayout = new QVBoxLayout(zoomContent);
-    zoomLayout->setContentsMargins(0, 0, 0, 0);
-    m_zoomPicture = new QLabel(zoomContent);
-    m_zoomPicture->setObjectName(QStringLiteral("Image1"));
-    m_zoomPicture->setScaledContents(true);
-    m_zoomPicture->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto *strip = new QLabel(zoomContent);
-    strip->setObjectName(QStringLiteral("Image100"));
-    strip->setScaledContents(true);
-    strip->hide();
-    zoomLayout->addWidget(m_zoomPicture, 0, Qt::AlignLeft | Qt::AlignTop);
-    zoomLayout->addWidget(strip, 0, Qt::AlignLeft | Qt::AlignTop);
-    zoomLayout->addStretch(1);
-    setPaneWidget(m_zoomPane, zoomContent);
-    m_zoomPane->setContextMenuPolicy(Qt::CustomContextMenu);
-    new TitlePlacer(m_zoomPane, m_zoomPane->viewport()->findChild<QLabel *>(QStringLiteral("Label24")));
-
-    splitter->addWidget(signPane);
-    splitter->addWidget(m_zoomPane);
-    splitter->setSizes({263, 120});
-    layout->addWidget(splitter);
-    return work;
 }
 
 void TMAINForm::buildPopupMenus()

@@ -12,6 +12,10 @@ class QLabel;
 class QMenu;
 class QScrollArea;
 
+namespace Ui {
+class TMAINForm;
+}
+
 namespace lumetra {
 
 class AboutBox;
@@ -62,8 +66,6 @@ protected:
 
 private:
     void buildWindow();
-    QWidget *buildProgramDock();
-    QWidget *buildWorkArea();
     void buildPopupMenus();
     void connectCommands();
     void refreshStatus();
@@ -75,6 +77,7 @@ private:
     Workspace m_workspace;
     ZoneRenderers m_renderers;
     std::unique_ptr<UserPrompts> m_prompts;
+    std::unique_ptr<Ui::TMAINForm> m_ui;
     std::unique_ptr<CommandTable> m_commands;
     ProgramTree *m_tree = nullptr;
     QButtonGroup *m_zoneKinds = nullptr;
