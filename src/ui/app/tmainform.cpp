@@ -316,10 +316,10 @@ void TMAINForm::fileNew()
 
 void TMAINForm::fileOpen()
 {
-    if (!askToSaveChanges())
-        return;
     Workspace &ws = m_workspace;
     QString path = m_prompts->openProjectFile(this, ws.ProjectFolder);
+    if (!path.isEmpty() && !askToSaveChanges())
+        return;
     if (!path.isEmpty()) {
         if (QFileInfo(path).suffix().isEmpty())
             path += QStringLiteral(".Zvp");
