@@ -217,7 +217,9 @@ void ProgramNavigator::showProgramNode(QTreeWidgetItem *node, bool fromTree)
             const bool text = file.exists() && file.suffix().compare(QLatin1String("txt"), Qt::CaseInsensitive) == 0;
             setMemoText(m_parts.properties->memo(), text ? zone.Text : QByteArray());
         }
-        if (!zone.ContentFile.isEmpty())
+        // A clock draws itself; text and rich text need their file.
+        if (!zone.ContentFile.isEmpty() &&
+            (zone.ZoneType == ClockZone || QFileInfo::exists(contentFilePath(ws, zone.ContentFile))))
             m_renderers.render(ws, n, z);
         showZonePicture(n, z);
     }
