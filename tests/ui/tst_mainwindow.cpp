@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -129,6 +130,11 @@ void TestMainWindow::startupBuildsTreeAndSelects()
     QCOMPARE(f.ws().UiReady, 200);
     QCOMPARE(f.ws().ModifiedFlag, 0);
     QVERIFY(f.prompts().shown.isEmpty());
+    // The text zone's text is in the editor, the template of 节目3 in the preview.
+    const QByteArray text = f.ws().program(3).Zones[1].Text;
+    QVERIFY(!text.isEmpty());
+    QCOMPARE(f.window().findChild<QPlainTextEdit *>(QStringLiteral("Memo1"))->toPlainText(), fromGbk(text));
+    QVERIFY(f.window().findChild<QWidget *>(QStringLiteral("M4"))->isVisible());
 }
 
 void TestMainWindow::startupFillsStatusPanels()

@@ -194,6 +194,9 @@ void TestProgramTree::deleteOnlyOnProgramNode()
     QVERIFY(c->menuDeleteProgram->isEnabled());
     clickNode(f.window(), f.window().tree()->root());
     QVERIFY(!c->toolDelete->isEnabled());
+    // The root shows no program: the schedule controls are hidden.
+    QVERIFY(f.window().findChild<QWidget *>(QStringLiteral("GroupBox10"))->isHidden());
+    QVERIFY(f.window().findChild<QWidget *>(QStringLiteral("RadioGroup2"))->isHidden());
 }
 
 void TestProgramTree::selectProgram12()
