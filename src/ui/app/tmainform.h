@@ -1,0 +1,100 @@
+#pragma once
+
+#include "model/workspace.h"
+#include "project/zonerenderers.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class QButtonGroup;
+class QLabel;
+class QMenu;
+class QScrollArea;
+
+namespace Ui {
+class TMAINForm;
+}
+
+namespace lumetra {
+
+class AboutBox;
+class CommandTable;
+class ProgramNavigator;
+class ProgramTree;
+class PropertyWindow;
+class SavingWindow;
+class StatusPanels;
+class TemplateChooser;
+class TemplatePreview;
+class UserPrompts;
+
+// The main window: it owns the workspace and every panel, runs the file
+// commands and the exit sequence. The tree's behaviour is ProgramNavigator's.
+class TMAINForm : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // home: the application home holding Project/.
+    explicit TMAINForm(const QString &home, QWidget *parent = nullptr);
+    ~TMAINForm() override;
+
+    Workspace &workspace() { return m_workspace; }
+    ZoneRenderers &renderers() { return m_renderers; }
+    ProgramNavigator *navigator() const { return m_navigator; }
+    ProgramTree *tree() const { return m_tree; }
+    TemplatePreview *preview() const { return m_preview; }
+    PropertyWindow *properties() const { return m_properties; }
+    TemplateChooser *templateChooser() const { return m_templateChooser; }
+    CommandTable *commands() const { return m_commands.get(); }
+    StatusPanels *statusPanels() const { return m_status; }
+    UserPrompts &prompts() { return *m_prompts; }
+    // Tests answer the message boxes and file dialogs here.
+    void setPrompts(std::unique_ptr<UserPrompts> prompts);
+
+    // The file commands; false when nothing was saved.
+    void fileNew();
+    void fileOpen();
+    bool saveFromMenu();
+    bool saveFromToolbar();
+    bool saveAs();
+    void showAbout();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildWindow();
+    void buildPopupMenus();
+    void connectCommands();
+    void refreshStatus();
+    bool askToSaveChanges();
+    void showFirstProgramAfterOpen();
+    bool runSave(const QString &path, bool asNewPath);
+
+    QString m_home;
+    Workspace m_workspace;
+    ZoneRenderers m_renderers;
+    std::unique_ptr<UserPrompts> m_prompts;
+    std::unique_ptr<Ui::TMAINForm> m_ui;
+    std::unique_ptr<CommandTable> m_commands;
+    ProgramTree *m_tree = nullptr;
+    QButtonGroup *m_zoneKinds = nullptr;
+    TemplatePreview *m_preview = nullptr;
+    PropertyWindow *m_properties = nullptr;
+    QLabel *m_zoomPicture = nullptr;
+    QScrollArea *m_zoomPane = nullptr;
+    StatusPanels *m_status = nullptr;
+    TemplateChooser *m_templateChooser = nullptr;
+    SavingWindow *m_savingWindow = nullptr;
+    AboutBox *m_aboutBox = nullptr;
+    ProgramNavigator *m_navigator = nullptr;
+    QMenu *m_treeMenu = nullptr;
+    QMenu *m_zoomMenu = nullptr;
+    // New keeps the path of the project open before; the first save after
+    // it goes through Save As so that file is not overwritten unasked.
+    bool m_unsavedNewProject = false;
+};
+
+} // namespace lumetra

@@ -1,0 +1,77 @@
+#include "ui/app/userprompts.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace lumetra {
+
+static QString boxTitle()
+{
+    return QApplication::applicationDisplayName();
+}
+
+bool UserPrompts::question(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, boxTitle(), text, QMessageBox::NoButton, parent);
+    // The text tells the operator to press 'Yes' or 'NO': the translated
+    // standard buttons would not match it.
+    QPushButton *yes = box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+void UserPrompts::information(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+void UserPrompts::confirmation(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, boxTitle(), text, QMessageBox::NoButton, parent);
+    box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
+    box.exec();
+}
+
+void UserPrompts::error(QWidget *parent, const QString &text)
+{
+    QMessageBox box(QMessageBox::Critical, boxTitle(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString UserPrompts::projectFilter()
+{
+    return QStringLiteral("VeRorIvaziro Format Files (*.Zvp)");
+}
+
+static QString runDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &folder, const QString &name)
+{
+    QFileDialog dialog(parent, QString(), folder, UserPrompts::projectFilter());
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("Zvp"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (!name.isEmpty())
+        dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+QString UserPrompts::openProjectFile(QWidget *parent, const QString &folder)
+{
+    return runDialog(parent, QFileDialog::AcceptOpen, folder, QString());
+}
+
+QString UserPrompts::saveProjectFile(QWidget *parent, const QString &folder, const QString &fileName)
+{
+    // QFileDialog asks before overwriting an existing file.
+    return runDialog(parent, QFileDialog::AcceptSave, folder, fileName);
+}
+
+} // namespace lumetra
