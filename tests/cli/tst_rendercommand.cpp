@@ -41,27 +41,29 @@ TestRenderCommand::Run TestRenderCommand::run(const QStringList &args)
     return r;
 }
 
-// The bundled project: three text zones, the clock and picture zones left to
-// their own renderers.
+// The bundled project: its text and clock zones; the picture zone is left to
+// its own renderer.
 void TestRenderCommand::rendersEveryTextZone()
 {
     const Run r = run({QStringLiteral("render"), project()});
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.lines.size(), 3);
-    const QRegularExpression line(
-        QStringLiteral("^(\\d+) (\\d+) text (\\d+)x(\\d+) pages=(\\d+) content-height=(\\d+) file=(.+)$"));
-    const QStringList zones{"1 1", "2 1", "3 1"};
+    const QStringList zones{"1 1 text", "1 2 clock", "2 1 text", "3 1 text", "3 2 clock"};
+    QCOMPARE(r.lines.size(), zones.size());
+    const QRegularExpression line(QStringLiteral(
+        "^(\\d+) (\\d+) (text|clock) (\\d+)x(\\d+) pages=(\\d+) content-height=(\\d+) file=(.+)$"));
     for (int i = 0; i < r.lines.size(); ++i) {
         const QRegularExpressionMatch m = line.match(r.lines[i]);
         QVERIFY2(m.hasMatch(), qPrintable(r.lines[i]));
-        QCOMPARE(m.captured(1) + QLatin1Char(' ') + m.captured(2), zones[i]);
-        const int width = m.captured(3).toInt();
-        const int height = m.captured(4).toInt();
-        const int pages = m.captured(5).toInt();
-        const int contentHeight = m.captured(6).toInt();
+        QCOMPARE(m.captured(1) + QLatin1Char(' ') + m.captured(2) + QLatin1Char(' ') + m.captured(3), zones[i]);
+        const int program = m.captured(1).toInt();
+        const int slot = m.captured(2).toInt();
+        const int width = m.captured(4).toInt();
+        const int height = m.captured(5).toInt();
+        const int pages = m.captured(6).toInt();
+        const int contentHeight = m.captured(7).toInt();
         QCOMPARE(contentHeight, pages * height);
-        const QString file = m.captured(7);
-        QCOMPARE(file, m_home.path() + QStringLiteral("/Project/ExtFile/0-%1-1.bmp").arg(i));
+        const QString file = m.captured(8);
+        QCOMPARE(file, m_home.path() + QStringLiteral("/Project/ExtFile/0-%1-%2.bmp").arg(program - 1).arg(slot));
         const QImage bitmap(file);
         QCOMPARE(bitmap.size(), QSize(width, contentHeight));
     }
