@@ -263,17 +263,24 @@ void TestProgramTree::zoneNodeShowsItsEditor()
 
 void TestProgramTree::missingBitmapShowsBlack()
 {
-    WindowFixture f([](const QString &home) {
-        QImage red(128, 16, QImage::Format_RGB32);
+    // Program 3 zone 3 is a picture zone whose document does not exist, so
+    // nothing renders it: the window shows the saved bitmap, or black.
+    const auto bitmap = [](const QString &home) { return home + QStringLiteral("/Project/ExtFile/0-2-3.bmp"); };
+    WindowFixture f([&](const QString &home) {
+        QImage red(96, 16, QImage::Format_RGB32);
         red.fill(qRgb(255, 0, 0));
         QDir().mkpath(home + QStringLiteral("/Project/ExtFile"));
-        QVERIFY(red.save(home + QStringLiteral("/Project/ExtFile/0-0-1.bmp"), "BMP"));
+        QVERIFY(red.save(bitmap(home), "BMP"));
     });
-    clickNode(f.window(), node(f.window(), QStringLiteral("节目1")));
     TemplatePreview *preview = f.window().preview();
-    QVERIFY(preview->panel(2)->isVisible());
-    QCOMPARE(pictureColour(preview, 2, 1), qRgb(255, 0, 0));
-    QCOMPARE(pictureColour(preview, 2, 2), qRgb(0, 0, 0));
+    clickNode(f.window(), node(f.window(), QStringLiteral("节目3")));
+    QVERIFY(preview->panel(4)->isVisible());
+    QCOMPARE(pictureColour(preview, 4, 3), qRgb(255, 0, 0));
+
+    QVERIFY(QFile::remove(bitmap(f.home())));
+    clickNode(f.window(), node(f.window(), QStringLiteral("节目1")));
+    clickNode(f.window(), node(f.window(), QStringLiteral("节目3")));
+    QCOMPARE(pictureColour(preview, 4, 3), qRgb(0, 0, 0));
     // Selection went on to the end despite the missing file.
     QCOMPARE(f.ws().UiReady, 200);
     QVERIFY(f.prompts().errors.isEmpty());

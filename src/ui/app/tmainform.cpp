@@ -11,6 +11,7 @@
 #include "ui/app/savingwindow.h"
 #include "ui/app/statuspanels.h"
 #include "ui/app/userprompts.h"
+#include "ui/app/zonerendering.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -94,6 +95,7 @@ TMAINForm::TMAINForm(const QString &home, QWidget *parent)
     m_workspace.FirstShow = true;
     m_workspace.WorkingProgramCount = 0;
 
+    installZoneRenderers(m_renderers);
     buildWindow();
 
     m_navigator->resetTree();
@@ -311,7 +313,6 @@ void TMAINForm::fileNew()
     m_navigator->showpanel(0);
     m_properties->schedule()->setScheduleVisible(false);
     m_navigator->Loadtoscreen(0);
-    m_unsavedNewProject = true;
 }
 
 void TMAINForm::fileOpen()
@@ -330,7 +331,6 @@ void TMAINForm::fileOpen()
             m_tree->setCurrentItem(m_tree->root());
             m_navigator->buildTree();
             ws.ModifiedFlag = 0;
-            m_unsavedNewProject = false;
         } catch (const Error &error) {
             // The project open before stays open, unchanged.
             m_prompts->error(this, error.text());
@@ -375,8 +375,6 @@ bool TMAINForm::runSave(const QString &path, bool asNewPath)
 
 bool TMAINForm::saveFromMenu()
 {
-    if (m_unsavedNewProject)
-        return saveAs();
     return runSave(m_workspace.ProjectPath, false);
 }
 
@@ -405,10 +403,7 @@ bool TMAINForm::saveAs()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".Zvp");
-    if (!runSave(path, true))
-        return false;
-    m_unsavedNewProject = false;
-    return true;
+    return runSave(path, true);
 }
 
 void TMAINForm::showAbout()
