@@ -76,17 +76,17 @@ void TestClockRenderer::templateLeavesDigitPlacesDark()
         const char *name;
         int x, y;
     };
-    const Box boxes[] = {{"year", z.YearX, z.YearY},       {"month", z.MonthX, z.MonthY},
-                         {"day", z.DayX, z.DayY},          {"week", z.WeekX, z.WeekY},
-                         {"hour", z.HourX, z.HourY},       {"minute", z.MinuteX, z.MinuteY},
+    const Box boxes[] = {{"year", z.YearX, z.YearY},      {"month", z.MonthX, z.MonthY},
+                         {"day", z.DayX, z.DayY},         {"week", z.WeekX, z.WeekY},
+                         {"hour", z.HourX, z.HourY},      {"minute", z.MinuteX, z.MinuteY},
                          {"second", z.SecondX, z.SecondY}};
     for (const Box &b : boxes) {
         QVERIFY2(litIn(preview.bitmap, b.x, b.y, N, N, qRgb(0, 0, 0)), b.name);
         QVERIFY2(!litIn(blank.bitmap, b.x, b.y, N, N, qRgb(0, 0, 0)), b.name);
     }
     // Separators and the word 星期 are drawn in both.
-    QVERIFY(litIn(blank.bitmap, 12, 0, 6, N, qRgb(0, 0, 0)));     // "-"
-    QVERIFY(litIn(blank.bitmap, 48, 0, 24, N, qRgb(0, 0, 0)));    // 星期
+    QVERIFY(litIn(blank.bitmap, 12, 0, 6, N, qRgb(0, 0, 0)));  // "-"
+    QVERIFY(litIn(blank.bitmap, 48, 0, 24, N, qRgb(0, 0, 0))); // 星期
     QCOMPARE(z.HourX, 90);
     QCOMPARE(z.SecondX, 126);
 }

@@ -43,7 +43,10 @@ TemplatePreview::TemplatePreview(QWidget *parent) : QWidget(parent)
             QFrame *zonePanel = makeFrame(p.frame, zoneName, t == 1 ? QColor(0, 0, 255) : QColor(0, 0, 0));
             auto *picture = new QLabel(zonePanel);
             picture->setObjectName(t == 1 ? QStringLiteral("m1_bmp") : zoneName + QStringLiteral("_BMP"));
-            picture->setScaledContents(true);
+            // One screen pixel per LED: a taller page stack shows its first
+            // page, as the sign does.
+            picture->setScaledContents(false);
+            picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             picture->setToolTip(t == 1 ? QStringLiteral("单击选择对应项目")
                                        : QStringLiteral("单击选择对应项目，双击进入编辑环境"));
             picture->setProperty("zone", z);
