@@ -12,6 +12,8 @@
 #include "ui/app/statuspanels.h"
 #include "ui/app/userprompts.h"
 #include "ui/app/zonerendering.h"
+#include "ui/content/textpanel.h"
+#include "ui/layout/clockpanel.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -95,8 +97,28 @@ TMAINForm::TMAINForm(const QString &home, QWidget *parent)
     m_workspace.FirstShow = true;
     m_workspace.WorkingProgramCount = 0;
 
-    installZoneRenderers(m_renderers);
+    const InstalledRenderers shared = installZoneRenderers(m_renderers);
     buildWindow();
+
+    // The zone editors keep the hook's renderers, and with them their glyphs.
+    TextPanelParts text;
+    text.window = this;
+    text.signPane = m_preview;
+    text.zoomPages = m_zoomPicture;
+    text.zoomStrip = m_ui->Image100;
+    text.renderer = shared.text;
+    text.renderZone = [this](int program, int slot) { m_navigator->renderZone(program, slot); };
+    text.prompts = [this]() -> UserPrompts & { return *m_prompts; };
+    text.statusChanged = [this] { refreshStatus(); };
+    m_properties->textPanel()->attach(std::move(text));
+    ClockPanelParts clock;
+    clock.window = this;
+    clock.signPane = m_preview;
+    clock.zoomPages = m_zoomPicture;
+    clock.zoomStrip = m_ui->Image100;
+    clock.renderer = shared.clock;
+    clock.prompts = [this]() -> UserPrompts & { return *m_prompts; };
+    m_properties->clockPanel()->attach(std::move(clock));
 
     m_navigator->resetTree();
     setProjectPath(m_workspace, AppHome::defaultProjectPath(home));

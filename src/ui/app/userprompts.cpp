@@ -49,12 +49,19 @@ QString UserPrompts::projectFilter()
     return QStringLiteral("VeRorIvaziro Format Files (*.Zvp)");
 }
 
-static QString runDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &folder, const QString &name)
+QString UserPrompts::textFilter()
 {
-    QFileDialog dialog(parent, QString(), folder, UserPrompts::projectFilter());
+    return QStringLiteral("VeRorIvaziro Format Files (*.txt)");
+}
+
+static QString runDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &folder, const QString &name,
+                         const QString &filter = UserPrompts::projectFilter(),
+                         const QString &suffix = QStringLiteral("Zvp"))
+{
+    QFileDialog dialog(parent, QString(), folder, filter);
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QStringLiteral("Zvp"));
+    dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!name.isEmpty())
         dialog.selectFile(name);
@@ -72,6 +79,11 @@ QString UserPrompts::saveProjectFile(QWidget *parent, const QString &folder, con
 {
     // QFileDialog asks before overwriting an existing file.
     return runDialog(parent, QFileDialog::AcceptSave, folder, fileName);
+}
+
+QString UserPrompts::openTextFile(QWidget *parent, const QString &folder)
+{
+    return runDialog(parent, QFileDialog::AcceptOpen, folder, QString(), textFilter(), QStringLiteral("ZVF"));
 }
 
 } // namespace lumetra

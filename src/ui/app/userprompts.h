@@ -26,8 +26,11 @@ public:
     // Project file dialogs; an empty result is Cancel.
     virtual QString openProjectFile(QWidget *parent, const QString &folder);
     virtual QString saveProjectFile(QWidget *parent, const QString &folder, const QString &fileName);
+    // The text panel's "打开": an existing text file; empty for Cancel.
+    virtual QString openTextFile(QWidget *parent, const QString &folder);
 
     static QString projectFilter();
+    static QString textFilter();
 };
 
 } // namespace lumetra

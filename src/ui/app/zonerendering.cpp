@@ -9,7 +9,7 @@
 
 namespace lumetra {
 
-void installZoneRenderers(ZoneRenderers &renderers)
+InstalledRenderers installZoneRenderers(ZoneRenderers &renderers)
 {
     auto text = std::make_shared<TextRenderer>();
     renderers.setRenderer(TextZone, [text](Workspace &ws, int program, int slot) {
@@ -34,6 +34,7 @@ void installZoneRenderers(ZoneRenderers &renderers)
         ws.CurrentProgram = keepProgram;
         ws.CurrentZone = keepZone;
     });
+    return {text, clock};
 }
 
 } // namespace lumetra

@@ -8,6 +8,8 @@
 #include "project/zonepicture.h"
 #include "project/zonepropertyrules.h"
 #include "ui/app/userprompts.h"
+#include "ui/content/textpanel.h"
+#include "ui/layout/clockpanel.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
 #include "ui/project/schedulepanel.h"
@@ -179,6 +181,8 @@ void ProgramNavigator::Loadtoscreen(int mode)
             const QSignalBlocker block(m_parts.zoneKinds);
             button->setChecked(true);
         }
+        if (zone.ZoneType == TextZone)
+            m_parts.properties->textPanel()->setSwitches(zone);
         m_parts.properties->fillGeometry(zone);
         m_parts.properties->zoneProperties()->fill(zone);
         m_parts.properties->schedule()->fill(p);
@@ -270,12 +274,13 @@ void ProgramNavigator::showZoneNode(QTreeWidgetItem *node)
     ws.LayoutLoading = 0;
 
     // The zone's content into its editor, then its picture.
-    if (zone.ZoneType == TextZone)
-        setMemoText(properties->memo(), zone.Text);
     for (int slot = 1; slot <= program.ZoneCount; ++slot)
         if (slot != z)
             showZonePicture(n, slot);
-    renderZone(n, z);
+    if (zone.ZoneType == TextZone)
+        properties->textPanel()->Open();
+    else
+        renderZone(n, z);
 }
 
 void ProgramNavigator::OBJECT_TREEMouseDown(bool fromTree)
@@ -303,6 +308,8 @@ void ProgramNavigator::OBJECT_TREEMouseDown(bool fromTree)
 
     if (node->parent()) {
         tree->setFocus();
+        if (ws.CurrentProgram >= 1 && ws.currentZone().ZoneType == ClockZone)
+            m_parts.properties->clockPanel()->szcl();
         ws.ClockLoading = 0;
     }
     ws.UiReady = 200;

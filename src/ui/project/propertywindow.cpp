@@ -1,5 +1,8 @@
 #include "ui/project/propertywindow.h"
 
+#include "ui/content/textpanel.h"
+#include "ui/layout/clockpanel.h"
+
 #include "ui/project/schedulepanel.h"
 #include "ui/project/zonepropertiespanel.h"
 
@@ -28,15 +31,9 @@ PropertyWindow::PropertyWindow(Workspace &workspace, QWidget *parent) : QStacked
 
     m_editors = new QStackedWidget(m_propertyPage);
     m_editors->setObjectName(QStringLiteral("EditorArea"));
-    auto *textPanel = new QWidget(m_editors);
-    textPanel->setObjectName(QStringLiteral("Panel5"));
-    auto *textLayout = new QVBoxLayout(textPanel);
-    textLayout->setContentsMargins(0, 0, 0, 0);
-    m_memo = new QPlainTextEdit(textPanel);
-    m_memo->setObjectName(QStringLiteral("Memo1"));
-    textLayout->addWidget(m_memo);
-    auto *clockPanel = new QWidget(m_editors);
-    clockPanel->setObjectName(QStringLiteral("Panel12"));
+    m_textPanel = new TextPanel(workspace, m_editors);
+    m_memo = m_textPanel->memo();
+    m_clockPanel = new ClockPanel(workspace, m_editors);
     auto *richPanel = new QWidget(m_editors);
     richPanel->setObjectName(QStringLiteral("RichTextPanel"));
     auto *richLayout = new QVBoxLayout(richPanel);
@@ -46,8 +43,8 @@ PropertyWindow::PropertyWindow(Workspace &workspace, QWidget *parent) : QStacked
     richLayout->addStretch(1);
     richLayout->addWidget(m_richTextButton, 0, Qt::AlignCenter);
     richLayout->addStretch(1);
-    m_editors->addWidget(textPanel);
-    m_editors->addWidget(clockPanel);
+    m_editors->addWidget(m_textPanel);
+    m_editors->addWidget(m_clockPanel);
     m_editors->addWidget(richPanel);
     row->addWidget(m_editors, 1);
 
@@ -106,6 +103,9 @@ bool PropertyWindow::schedulePanelShown() const
 void PropertyWindow::showEditor(Editor editor)
 {
     m_editors->setCurrentIndex(static_cast<int>(editor));
+    // Only a text zone plays as one continuous line.
+    if (editor != TextEditor)
+        m_textPanel->showPagesView();
 }
 
 PropertyWindow::Editor PropertyWindow::shownEditor() const

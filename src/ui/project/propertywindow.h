@@ -11,14 +11,16 @@ class QSpinBox;
 
 namespace lumetra {
 
+class ClockPanel;
 class SchedulePanel;
+class TextPanel;
 class ZonePropertiesPanel;
 
 // The content of the dock "属性编辑窗体": either the property panels (the
 // group "节目属性", the group "分区坐标" and one of the zone editors) or,
 // above them, the schedule panel Panel3. The editors' contents come with
-// their renderers: Panel5 (text, holding Memo1), Panel12 (clock) and the
-// rich-text launcher with "进入编辑".
+// their renderers: Panel5 (text), Panel12 (clock) and the rich-text
+// launcher with "进入编辑".
 class PropertyWindow : public QStackedWidget
 {
     Q_OBJECT
@@ -40,6 +42,8 @@ public:
     ZonePropertiesPanel *zoneProperties() const { return m_zoneProperties; }
     SchedulePanel *schedule() const { return m_schedule; }
     QPlainTextEdit *memo() const { return m_memo; }
+    TextPanel *textPanel() const { return m_textPanel; }
+    ClockPanel *clockPanel() const { return m_clockPanel; }
     QPushButton *richTextButton() const { return m_richTextButton; }
 
 private:
@@ -50,6 +54,8 @@ private:
     SchedulePanel *m_schedule = nullptr;
     QStackedWidget *m_editors = nullptr;
     QPlainTextEdit *m_memo = nullptr;
+    TextPanel *m_textPanel = nullptr;
+    ClockPanel *m_clockPanel = nullptr;
     QPushButton *m_richTextButton = nullptr;
     QSpinBox *m_x = nullptr, *m_y = nullptr, *m_height = nullptr, *m_width = nullptr;
 };
