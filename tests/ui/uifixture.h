@@ -23,6 +23,7 @@ public:
     QString savePath;       // the file the save dialog returns
     QString saveDialogName; // the name the save dialog was opened on
     int saveDialogs = 0;
+    QString textPath; // the file the text panel's open dialog returns ("" = Cancel)
 
     bool question(QWidget *, const QString &text) override;
     void information(QWidget *, const QString &text) override { shown << text; }
@@ -30,6 +31,7 @@ public:
     void error(QWidget *, const QString &text) override;
     QString openProjectFile(QWidget *, const QString &) override { return openPath; }
     QString saveProjectFile(QWidget *, const QString &, const QString &name) override;
+    QString openTextFile(QWidget *, const QString &) override { return textPath; }
 };
 
 // A seeded home in a temporary folder and the main window on it, shown.

@@ -87,7 +87,8 @@ TextPanel::TextPanel(Workspace &workspace, QWidget *parent)
     connect(m_memo, &QPlainTextEdit::textChanged, this, &TextPanel::memo1Change);
     connect(m_ui->Button1, &QPushButton::clicked, this, &TextPanel::Button1Click);
     connect(m_font, &QComboBox::currentIndexChanged, this, &TextPanel::cmbFontChange);
-    connect(m_fontSize, &QComboBox::currentTextChanged, this, &TextPanel::cmbFontSizeChange);
+    // Typed or chosen: the size box changes with its text.
+    connect(m_fontSize, &QComboBox::editTextChanged, this, &TextPanel::cmbFontSizeChange);
     connect(m_singleLine, &QCheckBox::toggled, this, &TextPanel::CheckBox11Click);
     connect(m_couplet, &QCheckBox::toggled, this, &TextPanel::CheckBox13Click);
     connect(m_swatches, &SwatchGroup::clicked, this, &TextPanel::swatchClick);
