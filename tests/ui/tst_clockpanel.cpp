@@ -217,8 +217,8 @@ void TestClockPanel::editStoresEveryControl()
         for (int x = 0; x < saved.width() && !green; ++x)
             green = saved.pixel(x, y) == qRgb(0, 128, 0);
     QVERIFY(green);
-    const QImage sign = f.window().preview()->zonePictureLabel(2, 2)->pixmap().toImage().convertToFormat(
-        QImage::Format_RGB32);
+    const QImage sign =
+        f.window().preview()->zonePictureLabel(2, 2)->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(sign, saved);
     const QImage other = f.window().preview()->zonePictureLabel(2, 1)->pixmap().toImage();
     QCOMPARE(other.pixel(3, 3), qRgb(0, 0, 0));

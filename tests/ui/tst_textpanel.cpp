@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QImageReader>
@@ -67,8 +68,12 @@ QImage savedBitmap(WindowFixture &f, int program, int slot)
 
 QImage signPicture(WindowFixture &f, int templateId, int zone)
 {
-    return f.window().preview()->zonePictureLabel(templateId, zone)->pixmap().toImage().convertToFormat(
-        QImage::Format_RGB32);
+    return f.window()
+        .preview()
+        ->zonePictureLabel(templateId, zone)
+        ->pixmap()
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 int litPixels(const QImage &image)
@@ -102,6 +107,7 @@ private slots:
     void controlsRerender();
     void typedSizeStaysInTheBox();
     void nothingWhileNotReady();
+    void unwritableBitmapIsReported();
     void selectionFillsThePanel();
     void continuousZoneShowsTheStrip();
     void openReadsTextFile();
@@ -149,8 +155,8 @@ void TestTextPanel::typingRendersSavesAndShows()
     QCOMPARE(saved.size(), QSize(128, 16));
     QVERIFY(litPixels(saved) > 0);
     QVERIFY(!rowIs(saved, 15, ZoneBitmap::MarkColour));
-    const QImage zoom = control<QLabel>(f.window(), QStringLiteral("Image1"))->pixmap().toImage().convertToFormat(
-        QImage::Format_RGB32);
+    const QImage zoom =
+        control<QLabel>(f.window(), QStringLiteral("Image1"))->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(zoom.size(), QSize(128, 16));
     QVERIFY(rowIs(zoom, 15, ZoneBitmap::MarkColour));
 
@@ -280,6 +286,25 @@ void TestTextPanel::nothingWhileNotReady()
     QCOMPARE(f.ws().program(1).Zones[1].Text, text);
     QCOMPARE(f.ws().program(1).Zones[1].YearFormat, 0);
     QCOMPARE(f.ws().ModifiedFlag, 0);
+}
+
+void TestTextPanel::unwritableBitmapIsReported()
+{
+    WindowFixture f;
+    selectTextZone(f);
+    const QString bitmap = zoneBitmapPath(f.ws(), 1, 1);
+    QVERIFY(QFile::remove(bitmap));
+    QVERIFY(QDir().mkpath(bitmap)); // a folder where the file goes
+    type(memo(f.window()), QStringLiteral("B"));
+    QCOMPARE(f.prompts().errors.size(), 1);
+    QVERIFY(f.prompts().errors.first().contains(bitmap));
+    // What was typed is kept, and the next keystroke goes on normally.
+    QVERIFY(f.ws().program(1).Zones[1].Text.startsWith("B"));
+    QCOMPARE(f.ws().ModifiedFlag, 100);
+    QVERIFY(QDir(bitmap).removeRecursively());
+    type(memo(f.window()), QStringLiteral("C"));
+    QCOMPARE(f.prompts().errors.size(), 1);
+    QVERIFY(QFile::exists(bitmap));
 }
 
 void TestTextPanel::selectionFillsThePanel()

@@ -24,7 +24,7 @@ namespace lumetra {
 
 namespace {
 
-constexpr std::array<int32_t, 7> elementBits{ClockYear, ClockMonth, ClockDay,   ClockWeek,
+constexpr std::array<int32_t, 7> elementBits{ClockYear, ClockMonth,  ClockDay,   ClockWeek,
                                              ClockHour, ClockMinute, ClockSecond};
 
 QColor colourOf(QRgb rgb)
@@ -68,8 +68,8 @@ ClockPanel::ClockPanel(Workspace &workspace, QWidget *parent)
     m_ui->ComboBox1->addItems({QStringLiteral("2009-08-28 12:00:00"), QStringLiteral("08/28/2009 12:00:00"),
                                QStringLiteral("2009年08月28日12点00分00秒")});
     m_ui->cmbFont2->addItems({QStringLiteral("细字体"), QStringLiteral("粗字体")});
-    m_ui->cmbFontSize2->addItems(
-        {QStringLiteral("单字12个LED灯大小"), QStringLiteral("单字16个LED灯大小"), QStringLiteral("单字32个LED灯大小")});
+    m_ui->cmbFontSize2->addItems({QStringLiteral("单字12个LED灯大小"), QStringLiteral("单字16个LED灯大小"),
+                                  QStringLiteral("单字32个LED灯大小")});
 
     m_textSwatches = new SwatchGroup(this);
     m_textSwatches->add(ColorRed, m_ui->Image11Frame, m_ui->Image11, colourOf(ClockRenderer::textColour(ColorRed)));
