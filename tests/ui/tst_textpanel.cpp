@@ -336,10 +336,14 @@ void TestTextPanel::continuousZoneShowsTheStrip()
 {
     WindowFixture f;
     // Program 3 zone 1: single line, "立即显示向左移动"; no stay makes it one line.
-    f.ws().program(3).Zones[1].StayTime = 0;
     clickNode(f.window(), node(f.window(), QStringLiteral("分区1 "), QStringLiteral("节目3")));
     auto *pages = control<QLabel>(f.window(), QStringLiteral("Image1"));
     auto *strip = control<QLabel>(f.window(), QStringLiteral("Image100"));
+    QVERIFY(pages->isVisible());
+    auto *stay = control<QLineEdit>(f.window(), QStringLiteral("Edit1"));
+    stay->selectAll();
+    QTest::keyClicks(stay, QStringLiteral("0"));
+    QCOMPARE(f.ws().program(3).Zones[1].StayTime, 0);
     QVERIFY(strip->isVisible());
     QVERIFY(!pages->isVisible());
     // 营业时间 8:00-22:00 is 19 bytes of 8 LEDs: 152, two slices of 128.
@@ -350,6 +354,12 @@ void TestTextPanel::continuousZoneShowsTheStrip()
     const QImage saved = savedBitmap(f, 3, 1);
     QCOMPARE(saved.size(), QSize(128, 32));
     QCOMPARE(line.copy(0, 0, 127, 16), saved.copy(0, 0, 127, 16));
+
+    // Selected again, the strip comes from the saved pages.
+    clickNode(f.window(), node(f.window(), QStringLiteral("节目3")));
+    clickNode(f.window(), node(f.window(), QStringLiteral("分区1 "), QStringLiteral("节目3")));
+    QVERIFY(strip->isVisible());
+    QCOMPARE(strip->pixmap().toImage().convertToFormat(QImage::Format_RGB32), line);
 
     retype(memo(f.window()), QStringLiteral("A"));
     QCOMPARE(strip->pixmap().size(), QSize(128, 16));

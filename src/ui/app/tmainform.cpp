@@ -243,8 +243,9 @@ void TMAINForm::connectCommands()
     for (QAction *a : {c.menuDeleteProgram, c.toolDelete})
         connect(a, &QAction::triggered, m_navigator, &ProgramNavigator::deleteProgram);
     connect(c.menuAbout, &QAction::triggered, this, &TMAINForm::showAbout);
-    m_properties->zoneProperties()->setTextZoneRerender(
-        [this] { m_navigator->renderZone(m_workspace.CurrentProgram, m_workspace.CurrentZone); });
+    // A new stay time can turn the zone into one continuous line: the text
+    // panel renders it as every other text setting does.
+    m_properties->zoneProperties()->setTextZoneRerender([this] { m_properties->textPanel()->memo1Change(); });
 }
 
 void TMAINForm::refreshStatus()
