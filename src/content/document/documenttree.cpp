@@ -149,7 +149,11 @@ private:
             QTextTableCell target = table->cellAt(cell.row, cell.column);
             if (!target.isValid() || target.row() != cell.row || target.column() != cell.column)
                 continue;
-            target.setFormat(cell.format);
+            // The spans live in the cell's format: keep the merged ones.
+            QTextTableCellFormat format = cell.format;
+            format.setTableCellRowSpan(target.rowSpan());
+            format.setTableCellColumnSpan(target.columnSpan());
+            target.setFormat(format);
             QTextCursor inCell = target.firstCursorPosition();
             nodes(inCell, cell.content, listFormats);
         }
