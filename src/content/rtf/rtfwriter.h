@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextDocument;
+
+namespace lumetra {
+
+// Our RTF export: \ansicpg936 with a font table (\fcharset134 for Chinese
+// faces) and a colour table, only the changes of character formatting,
+// non-ASCII as \ucN\uN with its GBK bytes as \'hh, tables with \intbl in
+// every cell paragraph (nested ones by \itap), pictures as PNG in
+// \*\shppict. Lists are written as their marker text; overline, the
+// document background and its margins have no place in it.
+class RtfWriter
+{
+public:
+    static QByteArray write(const QTextDocument &document);
+    // Written atomically; Error names the file.
+    static void save(const QTextDocument &document, const QString &path);
+};
+
+} // namespace lumetra
