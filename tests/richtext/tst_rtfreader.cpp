@@ -6,8 +6,8 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocumentFragment>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTextTable>
 #include <QUrl>
@@ -108,21 +108,27 @@ void TestRtfReader::plainText_data()
     QTest::newRow("backslash before a line break is a paragraph") << QByteArray("{\\rtf1 a\\\nb}") << "a\nb";
     QTest::newRow("par line tab") << QByteArray("{\\rtf1 a\\par b\\line c\\tab d}")
                                   << QString("a\nb") + QChar::LineSeparator + "c\td";
-    QTest::newRow("escaped symbols") << QByteArray("{\\rtf1 \\\\ \\{x\\} \\~y}") << QString("\\ {x} ") + QChar(0xA0) + "y";
-    QTest::newRow("special characters") << QByteArray("{\\rtf1 \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}")
-                                        << QString::fromUtf8("—–•‘’“”");
+    QTest::newRow("escaped symbols") << QByteArray("{\\rtf1 \\\\ \\{x\\} \\~y}")
+                                     << QString("\\ {x} ") + QChar(0xA0) + "y";
+    QTest::newRow("special characters")
+        << QByteArray("{\\rtf1 \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}")
+        << QString::fromUtf8("—–•‘’“”");
     QTest::newRow("unknown starred destination skipped") << QByteArray("{\\rtf1 a{\\*\\unknownthing b{c}}d}") << "ad";
     QTest::newRow("unknown plain word ignored") << QByteArray("{\\rtf1 a\\foobar12 b}") << "ab";
     QTest::newRow("info skipped") << QByteArray("{\\rtf1{\\info{\\title T}{\\author A}}x}") << "x";
     QTest::newRow("field result kept") << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK \"u\"}{\\fldrslt link}}}")
                                        << "link";
     QTest::newRow("header and footnote skipped") << QByteArray("{\\rtf1{\\header H}{\\footnote F}x}") << "x";
-    QTest::newRow("object shows its result") << QByteArray("{\\rtf1{\\object\\objemb{\\*\\objdata 0102}{\\result R}}}") << "R";
+    QTest::newRow("object shows its result")
+        << QByteArray("{\\rtf1{\\object\\objemb{\\*\\objdata 0102}{\\result R}}}") << "R";
     QTest::newRow("unicode") << QByteArray("{\\rtf1\\uc1\\u20013?\\u25991?}") << QString::fromUtf8("中文");
     QTest::newRow("unicode negative") << QByteArray("{\\rtf1\\uc1\\u-25796?}") << QString::fromUtf8("鬼");
+    QTest::newRow("unicode unsigned") << QByteArray("{\\rtf1\\uc1\\u39740?}") << QString::fromUtf8("鬼");
+    QTest::newRow("unicode out of range") << QByteArray("{\\rtf1\\uc1\\u99999?}") << QString(QChar(0xFFFD));
     QTest::newRow("unicode surrogate pair") << QByteArray("{\\rtf1\\uc1\\u-10179?\\u-8704?}") << QString::fromUtf8("😀");
     QTest::newRow("lone surrogate") << QByteArray("{\\rtf1\\uc1\\u-10179?x}") << QString(QChar(0xFFFD)) + "x";
-    QTest::newRow("uc2 skips both fallback bytes") << QByteArray("{\\rtf1\\uc2\\u20013\\'d6\\'d0x}") << QString::fromUtf8("中x");
+    QTest::newRow("uc2 skips both fallback bytes")
+        << QByteArray("{\\rtf1\\uc2\\u20013\\'d6\\'d0x}") << QString::fromUtf8("中x");
     QTest::newRow("uc0 skips nothing") << QByteArray("{\\rtf1\\uc0\\u20013 ab}") << QString::fromUtf8("中ab");
     QTest::newRow("fallback counts text bytes") << QByteArray("{\\rtf1\\uc1\\u20013 ab}") << QString::fromUtf8("中b");
     QTest::newRow("brace ends the fallback") << QByteArray("{\\rtf1{\\uc3\\u20013}ab}") << QString::fromUtf8("中ab");
@@ -130,8 +136,8 @@ void TestRtfReader::plainText_data()
     QTest::newRow("bytes after the final brace") << QByteArray("{\\rtf1 a}b}c{\\par") << "a";
     QTest::newRow("empty document") << QByteArray("{\\rtf1}") << QString();
     QTest::newRow("final paragraph without par") << QByteArray("{\\rtf1 a\\par b}") << "a\nb";
-    QTest::newRow("list text read as text") << QByteArray("{\\rtf1{\\listtext\\'95\\tab}item\\par}")
-                                            << QString::fromUtf8("•\titem");
+    QTest::newRow("list text read as text")
+        << QByteArray("{\\rtf1{\\listtext\\'95\\tab}item\\par}") << QString::fromUtf8("•\titem");
 }
 
 void TestRtfReader::plainText()
@@ -215,10 +221,10 @@ void TestRtfReader::lineSpacing_data()
     QTest::addColumn<double>("height");
     QTest::newRow("at least") << QByteArray("\\sl300") << int(QTextBlockFormat::MinimumHeight) << 20.0;
     QTest::newRow("exactly") << QByteArray("\\sl-300") << int(QTextBlockFormat::FixedHeight) << 20.0;
-    QTest::newRow("one and a half lines") << QByteArray("\\sl360\\slmult1") << int(QTextBlockFormat::ProportionalHeight)
-                                          << 150.0;
-    QTest::newRow("single line is the default") << QByteArray("\\sl240\\slmult1")
-                                                << int(QTextBlockFormat::SingleHeight) << 0.0;
+    QTest::newRow("one and a half lines")
+        << QByteArray("\\sl360\\slmult1") << int(QTextBlockFormat::ProportionalHeight) << 150.0;
+    QTest::newRow("single line is the default")
+        << QByteArray("\\sl240\\slmult1") << int(QTextBlockFormat::SingleHeight) << 0.0;
     QTest::newRow("automatic") << QByteArray("\\sl0") << int(QTextBlockFormat::SingleHeight) << 0.0;
 }
 
@@ -241,16 +247,17 @@ void TestRtfReader::codePages_data()
     const QByteArray gbk = toGbk(u"中文");
     QTest::newRow("ansicpg936 hex") << QByteArray("{\\rtf1\\ansi\\ansicpg936 \\'d6\\'d0\\'ce\\'c4}")
                                     << QString::fromUtf8("中文");
-    QTest::newRow("ansicpg936 raw bytes") << QByteArray("{\\rtf1\\ansi\\ansicpg936 ") + gbk + "}"
-                                          << QString::fromUtf8("中文");
-    QTest::newRow("hex and raw mixed in one character") << QByteArray("{\\rtf1\\ansicpg936 \\'d6\xd0}")
-                                                        << QString::fromUtf8("中");
-    QTest::newRow("GBK trail byte 0x5C as hex") << QByteArray("{\\rtf1\\ansicpg936 \\'81\\'5c}")
-                                                << QString::fromUtf8("乗");
+    QTest::newRow("ansicpg936 raw bytes")
+        << QByteArray("{\\rtf1\\ansi\\ansicpg936 ") + gbk + "}" << QString::fromUtf8("中文");
+    QTest::newRow("hex and raw mixed in one character")
+        << QByteArray("{\\rtf1\\ansicpg936 \\'d6\xd0}") << QString::fromUtf8("中");
+    QTest::newRow("GBK trail byte 0x5C as hex")
+        << QByteArray("{\\rtf1\\ansicpg936 \\'81\\'5c}") << QString::fromUtf8("乗");
     QTest::newRow("fcharset134 in a cp1252 file")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset134 S;}}\\f0 \\'d6\\'d0}") << QString::fromUtf8("中");
     QTest::newRow("fcharset0 in a cp936 file")
-        << QByteArray("{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 caf\\'e9}") << QString::fromUtf8("café");
+        << QByteArray("{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset0 Arial;}}\\f0 caf\\'e9}")
+        << QString::fromUtf8("café");
     QTest::newRow("font without charset takes ansicpg")
         << QByteArray("{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0 X;}}\\f0 \\'d6\\'d0}") << QString::fromUtf8("中");
     QTest::newRow("Big5") << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset136 M;}}\\f0 \\'a4\\'a4\\'a4\\'e5}")
@@ -263,8 +270,8 @@ void TestRtfReader::codePages_data()
     QTest::newRow("runs of two fonts decode apart")
         << QByteArray("{\\rtf1\\ansi{\\fonttbl{\\f0\\fcharset134 S;}{\\f1\\fcharset0 A;}}\\f0 \\'d6\\'d0\\f1 \\'e9}")
         << QString::fromUtf8("中é");
-    QTest::newRow("unknown code page reads as cp1252") << QByteArray("{\\rtf1\\ansicpg4242 \\'e9}")
-                                                       << QString::fromUtf8("é");
+    QTest::newRow("unknown code page reads as cp1252")
+        << QByteArray("{\\rtf1\\ansicpg4242 \\'e9}") << QString::fromUtf8("é");
 }
 
 void TestRtfReader::codePages()
@@ -299,8 +306,9 @@ void TestRtfReader::chinesePaintsLikeTheSameTextTypedIn()
     const QString face = QStringLiteral("AR PL UMing CN");
     QTextDocument imported;
     prepareDocument(imported);
-    QVERIFY(RtfReader().read(imported, "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset134 AR PL UMing CN;}}"
-                                       "{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs24\\cf1 \\'d6\\'d0\\'ce\\'c4 LED}"));
+    QVERIFY(RtfReader().read(imported,
+                             "{\\rtf1\\ansi\\ansicpg936{\\fonttbl{\\f0\\fcharset134 AR PL UMing CN;}}"
+                             "{\\colortbl;\\red255\\green0\\blue0;}\\f0\\fs24\\cf1 \\'d6\\'d0\\'ce\\'c4 LED}"));
     QTextDocument typed;
     prepareDocument(typed);
     QTextCharFormat format;
@@ -379,7 +387,8 @@ void TestRtfReader::wordTable()
 void TestRtfReader::rowsWithoutIntbl()
 {
     QTextDocument document;
-    QVERIFY(RtfReader().read(document, "{\\rtf1 \\trowd\\cellx1000\\cellx2000 A\\cell B\\par B2\\cell\\row\\pard after\\par}"));
+    QVERIFY(RtfReader().read(document,
+                             "{\\rtf1 \\trowd\\cellx1000\\cellx2000 A\\cell B\\par B2\\cell\\row\\pard after\\par}"));
     const QList<QTextTable *> found = tables(document);
     QCOMPARE(found.size(), 1);
     QCOMPARE(found.first()->rows(), 1);
@@ -451,7 +460,7 @@ void TestRtfReader::embeddedPng()
         return -1;
     }();
     QVERIFY(baseline >= 0);
-    const QRgb row0[] = {qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 255, 0),
+    const QRgb row0[] = {qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(0, 255, 0),     qRgb(0, 255, 0),
                          qRgb(0, 0, 255), qRgb(0, 0, 255), qRgb(255, 255, 255), qRgb(255, 255, 255)};
     for (int x = 0; x < 8; ++x)
         QCOMPARE(image.pixel(x, baseline), row0[x]);
@@ -462,8 +471,8 @@ void TestRtfReader::embeddedPng()
 void TestRtfReader::pngInBin()
 {
     QByteArray png = fixture("picture-4x2.png");
-    QByteArray rtf = "{\\rtf1{\\pict\\pngblip\\picscalex300\\picscaley300\\bin" + QByteArray::number(png.size()) + " " + png +
-                     "}x}";
+    QByteArray rtf =
+        "{\\rtf1{\\pict\\pngblip\\picscalex300\\picscaley300\\bin" + QByteArray::number(png.size()) + " " + png + "}x}";
     QTextDocument document;
     RtfReader reader;
     QVERIFY2(reader.read(document, rtf), qPrintable(reader.errorString()));
@@ -491,7 +500,9 @@ void TestRtfReader::malformed_data()
     QTest::newRow("not RTF") << QByteArray("hello world") << QString();
     QTest::newRow("header only, truncated") << QByteArray("{\\rtf") << QString();
     QTest::newRow("truncated text") << QByteArray("{\\rtf1 abc") << "abc";
-    QTest::newRow("unbalanced groups") << QByteArray("{\\rtf1 a{\\b bold{\\i x}") << "abold" "x";
+    QTest::newRow("unbalanced groups") << QByteArray("{\\rtf1 a{\\b bold{\\i x}")
+                                       << "abold"
+                                          "x";
     QTest::newRow("lone backslash at the end") << QByteArray("{\\rtf1 abc\\") << "abc";
     QTest::newRow("truncated hex") << QByteArray("{\\rtf1 ab\\'4") << "ab";
     QTest::newRow("huge bin length") << QByteArray("{\\rtf1 a{\\pict\\pngblip\\bin999999999 xyz}b}") << "a";
@@ -500,8 +511,8 @@ void TestRtfReader::malformed_data()
     QTest::newRow("picture that does not decode")
         << QByteArray("{\\rtf1 a{\\pict\\pngblip\\picwgoal300\\pichgoal300 89504e470d0a1a0a00000000}b}")
         << QString("a") + QChar::ObjectReplacementCharacter + "b";
-    QTest::newRow("jpeg that does not decode") << QByteArray("{\\rtf1 {\\pict\\jpegblip ffd8ffe000}}")
-                                               << QString(QChar::ObjectReplacementCharacter);
+    QTest::newRow("jpeg that does not decode")
+        << QByteArray("{\\rtf1 {\\pict\\jpegblip ffd8ffe000}}") << QString(QChar::ObjectReplacementCharacter);
     QByteArray deep = "{\\rtf1 x";
     deep += QByteArray(100000, '{') + "y" + QByteArray(100000, '}') + "}";
     QTest::newRow("deep nesting") << deep << "x";

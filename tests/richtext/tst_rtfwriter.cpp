@@ -155,7 +155,8 @@ void TestRtfWriter::nonAsciiAsUnicodeWithGbkFallback_data()
     QTest::newRow("trail byte 0x5C") << QString::fromUtf8("乗") << QByteArray("\\uc2\\u20055\\'81\\'5c");
     QTest::newRow("trail byte 0x7B") << QString::fromUtf8("亄") << QByteArray("\\uc2\\u20100\\'81\\'7b");
     QTest::newRow("negative parameter") << QString::fromUtf8("鬼") << QByteArray("\\uc2\\u-25796\\'b9\\'ed");
-    QTest::newRow("euro has one GBK byte") << QString::fromUtf8("€") << QByteArray("\\fs18 \\u8364\\'80"); // \\uc1 is in force
+    QTest::newRow("euro has one GBK byte")
+        << QString::fromUtf8("€") << QByteArray("\\fs18 \\u8364\\'80"); // \\uc1 is in force
     QTest::newRow("outside the BMP") << QString::fromUtf8("😀") << QByteArray("\\uc0\\u-10179 \\uc1\\u-8704\\'3f");
     QTest::newRow("escapes") << QString("a\\b{c}") << QByteArray("a\\\\b\\{c\\}");
     QTest::newRow("tab and line") << QString("a\tb") + QChar::LineSeparator + "c" << QByteArray("a\\tab b\\line c");
@@ -235,8 +236,8 @@ void TestRtfWriter::exportImportKeepsFormats()
             if (x.isImageFormat()) {
                 QCOMPARE(y.toImageFormat().width(), 12.0);
                 QCOMPARE(y.toImageFormat().height(), 8.0);
-                const QImage png = qvariant_cast<QImage>(
-                    back.resource(QTextDocument::ImageResource, QUrl(y.toImageFormat().name())));
+                const QImage png =
+                    qvariant_cast<QImage>(back.resource(QTextDocument::ImageResource, QUrl(y.toImageFormat().name())));
                 QCOMPARE(png.convertToFormat(QImage::Format_RGB32), testPicture());
                 continue;
             }
@@ -260,7 +261,8 @@ void TestRtfWriter::exportIsStableAfterImport()
     QTextCursor cursor(&original);
     cursor.movePosition(QTextCursor::End);
     QTextTableFormat format;
-    format.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, 40), QTextLength(QTextLength::FixedLength, 30)});
+    format.setColumnWidthConstraints(
+        {QTextLength(QTextLength::FixedLength, 40), QTextLength(QTextLength::FixedLength, 30)});
     QTextTable *table = cursor.insertTable(2, 2, format);
     table->cellAt(0, 0).firstCursorPosition().insertText("x");
     const QByteArray first = RtfWriter::write(original);
@@ -280,7 +282,8 @@ void TestRtfWriter::tables()
     format.setBorder(1);
     format.setBorderBrush(QColor(255, 0, 0));
     format.setCellPadding(2);
-    format.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, 40), QTextLength(QTextLength::FixedLength, 50),
+    format.setColumnWidthConstraints({QTextLength(QTextLength::FixedLength, 40),
+                                      QTextLength(QTextLength::FixedLength, 50),
                                       QTextLength(QTextLength::FixedLength, 60)});
     QTextTable *table = cursor.insertTable(3, 3, format);
     table->mergeCells(0, 0, 2, 1);
@@ -307,7 +310,7 @@ void TestRtfWriter::tables()
     QVERIFY(rtf.contains("\\clcbpat"));
     QVERIFY(rtf.contains("\\clvmgf"));
     QVERIFY(rtf.contains("\\clvmrg"));
-    QVERIFY(rtf.contains("\\cellx600\n"));     // 40 px
+    QVERIFY(rtf.contains("\\cellx600\n")); // 40 px
     QVERIFY(rtf.contains("\\clbrdrt\\brdrs\\brdrw15\\brdrcf"));
     QVERIFY(rtf.contains("\\itap2"));
     QVERIFY(rtf.contains("\\nestcell"));

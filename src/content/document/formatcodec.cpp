@@ -73,8 +73,8 @@ QJsonValue encodeValue(const QVariant &value)
     }
     case QMetaType::QPen: {
         const QPen pen = value.value<QPen>();
-        return QJsonArray{"pen", int(pen.style()), pen.widthF(), colorValue(pen.color()), int(pen.capStyle()),
-                          int(pen.joinStyle())};
+        return QJsonArray{
+            "pen", int(pen.style()), pen.widthF(), colorValue(pen.color()), int(pen.capStyle()), int(pen.joinStyle())};
     }
     default:
         break;

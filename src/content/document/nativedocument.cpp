@@ -80,7 +80,8 @@ private:
                                      {"f", format(cell.format)},
                                      {"content", nodes(cell.content)}});
         }
-        return QJsonObject{{"rows", table.rows}, {"cols", table.columns}, {"f", format(table.format)}, {"cells", cells}};
+        return QJsonObject{
+            {"rows", table.rows}, {"cols", table.columns}, {"f", format(table.format)}, {"cells", cells}};
     }
 };
 
@@ -230,16 +231,13 @@ QByteArray NativeDocument::serialize(const QTextDocument &document)
     }
 
     const QTextOption option = document.defaultTextOption();
-    QJsonObject settings{{"margin", document.documentMargin()},
-                         {"font", document.defaultFont().toString()},
-                         {"indentWidth", document.indentWidth()},
-                         {"designMetrics", document.useDesignMetrics()},
-                         {"alignment", int(option.alignment())},
-                         {"wrap", int(option.wrapMode())},
+    QJsonObject settings{{"margin", document.documentMargin()},   {"font", document.defaultFont().toString()},
+                         {"indentWidth", document.indentWidth()}, {"designMetrics", document.useDesignMetrics()},
+                         {"alignment", int(option.alignment())},  {"wrap", int(option.wrapMode())},
                          {"tabStop", option.tabStopDistance()}};
 
-    QJsonObject top{{"document", settings}, {"formats", writer.formats}, {"root", root},
-                    {"lists", lists},       {"body", body},              {"images", images}};
+    QJsonObject top{{"document", settings}, {"formats", writer.formats}, {"root", root}, {"lists", lists},
+                    {"body", body},         {"images", images}};
     return Magic + QByteArray::number(Version) + '\n' + QJsonDocument(top).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -300,8 +298,8 @@ void NativeDocument::deserialize(QTextDocument &document, const QByteArray &byte
     document.setUseDesignMetrics(settings.value("designMetrics").toBool());
     QTextOption option = document.defaultTextOption();
     option.setAlignment(Qt::Alignment(settings.value("alignment").toInt(int(option.alignment()))));
-    option.setWrapMode(QTextOption::WrapMode(
-        qBound(0, settings.value("wrap").toInt(int(option.wrapMode())), int(QTextOption::WrapAtWordBoundaryOrAnywhere))));
+    option.setWrapMode(QTextOption::WrapMode(qBound(0, settings.value("wrap").toInt(int(option.wrapMode())),
+                                                    int(QTextOption::WrapAtWordBoundaryOrAnywhere))));
     option.setTabStopDistance(qBound(1.0, settings.value("tabStop").toDouble(80), 10000.0));
     document.setDefaultTextOption(option);
     document.rootFrame()->setFrameFormat(tree.rootFormat);

@@ -23,11 +23,11 @@ constexpr int NoFont = std::numeric_limits<int>::min();
 const QSet<QByteArray> &skippedDestinations()
 {
     static const QSet<QByteArray> words{
-        "info",     "header",  "headerl",  "headerr",   "headerf",     "footer",       "footerl",
-        "footerr",  "footerf", "footnote", "pn",        "pnseclvl",    "xe",           "tc",
-        "txe",      "rxe",     "fldinst",  "template",  "ftnsep",      "ftnsepc",      "ftncn",
-        "aftnsep",  "aftnsepc", "aftncn",  "annotation", "nonshppict", "nonesttables", "datafield",
-        "comment",  "private", "revtbl",   "listtable", "listoverridetable"};
+        "info",    "header",   "headerl",  "headerr",    "headerf",          "footer",       "footerl",
+        "footerr", "footerf",  "footnote", "pn",         "pnseclvl",         "xe",           "tc",
+        "txe",     "rxe",      "fldinst",  "template",   "ftnsep",           "ftnsepc",      "ftncn",
+        "aftnsep", "aftnsepc", "aftncn",   "annotation", "nonshppict",       "nonesttables", "datafield",
+        "comment", "private",  "revtbl",   "listtable",  "listoverridetable"};
     return words;
 }
 
@@ -36,6 +36,14 @@ const QSet<QByteArray> &starredKnown()
 {
     static const QSet<QByteArray> words{"shppict", "nesttableprops", "cs", "ts", "ds"};
     return words;
+}
+
+// \uN is a signed 16-bit number; writers also give it unsigned.
+char16_t unicodeUnit(int value)
+{
+    if (value < -32768 || value > 65535)
+        return QChar::ReplacementCharacter;
+    return char16_t(value < 0 ? value + 65536 : value);
 }
 
 } // namespace
@@ -420,7 +428,7 @@ void RtfReader::fontTableWord(const QByteArray &word, int parameter)
         // A name spelt in \uN: decode what came before, then add the character.
         m_fontName += m_codePages.decode(codePage(m_fontEntry), m_fontNameBytes);
         m_fontNameBytes.clear();
-        m_fontName += QChar(char16_t(parameter < 0 ? parameter + 65536 : parameter));
+        m_fontName += QChar(unicodeUnit(parameter));
         m_skip = state().unicodeSkip;
     } else if (word == "uc") {
         state().unicodeSkip = std::clamp(parameter, 0, 64);
@@ -485,7 +493,7 @@ void RtfReader::byte(unsigned char value)
 
 void RtfReader::unicode(int value)
 {
-    const char16_t unit = char16_t(value < 0 ? value + 65536 : value);
+    const char16_t unit = unicodeUnit(value);
     if (QChar::isHighSurrogate(unit)) {
         loneSurrogate();
         m_highSurrogate = unit;

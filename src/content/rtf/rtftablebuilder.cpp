@@ -90,11 +90,11 @@ bool RtfTableBuilder::definitionWord(const QByteArray &word, bool hasParameter, 
     static const std::map<QByteArray, int> rowSides{{"trbrdrt", 0}, {"trbrdrl", 1}, {"trbrdrb", 2},
                                                     {"trbrdrr", 3}, {"trbrdrh", 4}, {"trbrdrv", 5}};
     static const std::map<QByteArray, int> styles{
-        {"brdrs", QTextFrameFormat::BorderStyle_Solid},   {"brdrth", QTextFrameFormat::BorderStyle_Solid},
-        {"brdrsh", QTextFrameFormat::BorderStyle_Solid},  {"brdrhair", QTextFrameFormat::BorderStyle_Solid},
-        {"brdrdb", QTextFrameFormat::BorderStyle_Double}, {"brdrdot", QTextFrameFormat::BorderStyle_Dotted},
+        {"brdrs", QTextFrameFormat::BorderStyle_Solid},     {"brdrth", QTextFrameFormat::BorderStyle_Solid},
+        {"brdrsh", QTextFrameFormat::BorderStyle_Solid},    {"brdrhair", QTextFrameFormat::BorderStyle_Solid},
+        {"brdrdb", QTextFrameFormat::BorderStyle_Double},   {"brdrdot", QTextFrameFormat::BorderStyle_Dotted},
         {"brdrdash", QTextFrameFormat::BorderStyle_Dashed}, {"brdrnone", QTextFrameFormat::BorderStyle_None},
-        {"brdrnil", QTextFrameFormat::BorderStyle_None},  {"brdrtbl", QTextFrameFormat::BorderStyle_None}};
+        {"brdrnil", QTextFrameFormat::BorderStyle_None},    {"brdrtbl", QTextFrameFormat::BorderStyle_None}};
 
     if (word == "brdrt" || word == "brdrl" || word == "brdrb" || word == "brdrr" || word == "box" ||
         word == "brdrbtw" || word == "brdrbar") {
@@ -119,11 +119,10 @@ bool RtfTableBuilder::definitionWord(const QByteArray &word, bool hasParameter, 
             b->color = std::max(0, parameter);
         return true;
     }
-    const bool known = word == "cellx" || cellSides.count(word) || rowSides.count(word) ||
-                       word == "clcbpat" || word == "clmgf" || word == "clmrg" || word == "clvmgf" ||
-                       word == "clvmrg" || word == "clvertalt" || word == "clvertalc" || word == "clvertalb" ||
-                       word == "trleft" || word == "trgaph" || word == "trpaddl" || word == "trqc" ||
-                       word == "trql" || word == "trqr";
+    const bool known = word == "cellx" || cellSides.count(word) || rowSides.count(word) || word == "clcbpat" ||
+                       word == "clmgf" || word == "clmrg" || word == "clvmgf" || word == "clvmrg" ||
+                       word == "clvertalt" || word == "clvertalc" || word == "clvertalb" || word == "trleft" ||
+                       word == "trgaph" || word == "trpaddl" || word == "trqc" || word == "trql" || word == "trqr";
     if (!known)
         return false;
     if (m_tables.empty() || m_definitionLevel > int(m_tables.size()))
@@ -326,8 +325,7 @@ std::vector<DocNode> RtfTableBuilder::toNodes(Table &table) const
         Row &row = table.rows[r];
         std::map<int, size_t> startsHere;
         for (size_t i = 0; i < row.cells.size(); ++i) {
-            const CellDefinition def =
-                i < row.definition.cells.size() ? row.definition.cells[i] : CellDefinition();
+            const CellDefinition def = i < row.definition.cells.size() ? row.definition.cells[i] : CellDefinition();
             int from = byIndex ? int(i) : column(edges[r][i].first);
             int to = byIndex ? int(i) + 1 : column(edges[r][i].second);
             if (def.merged && !data->cells.empty() && data->cells.back().row == int(r)) {
@@ -358,7 +356,7 @@ std::vector<DocNode> RtfTableBuilder::toNodes(Table &table) const
                 Border b = def.borders[side];
                 if (b.width < 0 && b.style == 0) {
                     // No cell border: the row's outer or inner one.
-                    const bool outer = side == 0 ? r == 0
+                    const bool outer = side == 0   ? r == 0
                                        : side == 2 ? r + 1 == table.rows.size()
                                        : side == 1 ? i == 0
                                                    : i + 1 == row.cells.size();

@@ -125,7 +125,8 @@ RtfToken RtfTokenizer::controlWord()
         if (negative)
             value = -value;
         token.hasParameter = true;
-        token.parameter = int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        token.parameter =
+            int(std::clamp<qint64>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
     }
     if (m_pos < m_data.size() && m_data[m_pos] == ' ')
         ++m_pos; // the delimiting space belongs to the word

@@ -9,7 +9,7 @@ struct RtfToken
 {
     enum class Type { End, GroupStart, GroupEnd, ControlWord, ControlSymbol, Text, HexByte };
     Type type = Type::End;
-    QByteArray word;     // control word, letters only
+    QByteArray word; // control word, letters only
     bool hasParameter = false;
     int parameter = 0;   // clamped to the int range
     char symbol = 0;     // control symbol

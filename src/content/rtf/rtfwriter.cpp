@@ -28,7 +28,8 @@ bool isChineseFace(const QString &name)
         if (c.unicode() >= 0x80)
             return true;
     }
-    static const char *const known[] = {"sim", "song", "hei", "kai", "fang", "ming", "yahei", "cjk", "wenquanyi", "han sans", "han serif"};
+    static const char *const known[] = {"sim",   "song", "hei",       "kai",      "fang",     "ming",
+                                        "yahei", "cjk",  "wenquanyi", "han sans", "han serif"};
     const QString lower = name.toLower();
     for (const char *k : known) {
         if (lower.contains(QLatin1String(k)))
@@ -152,13 +153,13 @@ private:
         const QStringList families = f.fontFamilies().toStringList();
         s.font = fontIndex(!families.isEmpty() && !families.first().isEmpty() ? families.first()
                            : f.hasProperty(QTextFormat::FontFamily) ? f.stringProperty(QTextFormat::FontFamily)
-                                                                     : m_defaultFamily);
+                                                                    : m_defaultFamily);
         if (f.hasProperty(QTextFormat::FontPointSize) || f.hasProperty(QTextFormat::FontPixelSize))
             s.halfPoints = halfPoints(f.fontPointSize(), f.intProperty(QTextFormat::FontPixelSize));
         else
             s.halfPoints = m_defaultHalfPoints;
         s.bold = f.hasProperty(QTextFormat::FontWeight) ? f.fontWeight() >= QFont::DemiBold
-                                                         : m_document.defaultFont().weight() >= QFont::DemiBold;
+                                                        : m_document.defaultFont().weight() >= QFont::DemiBold;
         s.italic = f.fontItalic();
         s.strike = f.fontStrikeOut();
         switch (f.underlineStyle()) {
@@ -253,7 +254,8 @@ private:
                 continue;
             } else if (u < 0x80) {
                 m_body += char(u);
-            } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() && QChar::isLowSurrogate(text[i + 1].unicode())) {
+            } else if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
+                       QChar::isLowSurrogate(text[i + 1].unicode())) {
                 // Outside GBK: the pair as two \u, one "?" for both.
                 unicodeChar(u, QByteArray());
                 unicodeChar(text[i + 1].unicode(), "?");
@@ -353,7 +355,8 @@ private:
         case QTextListFormat::ListSquare:
             return QString(QChar(0x25A0));
         default:
-            return list.numberPrefix() + QString::number(number) + (list.numberSuffix().isEmpty() ? "." : list.numberSuffix());
+            return list.numberPrefix() + QString::number(number) +
+                   (list.numberSuffix().isEmpty() ? "." : list.numberSuffix());
         }
     }
 
@@ -453,8 +456,8 @@ private:
                 const double width = own ? f.doubleProperty(widthProperty) : tableBorder;
                 const QBrush brush = own ? f.brushProperty(brushProperty) : tableBrush;
                 const int style = own && f.hasProperty(styleProperty) ? f.intProperty(styleProperty)
-                                  : own                              ? QTextFrameFormat::BorderStyle_Solid
-                                                                     : tableStyle;
+                                  : own                               ? QTextFrameFormat::BorderStyle_Solid
+                                                                      : tableStyle;
                 w += border(name, width, brush, style);
             };
             side("t", QTextFormat::TableCellTopBorder, QTextFormat::TableCellTopBorderBrush,
