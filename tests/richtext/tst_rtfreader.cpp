@@ -362,6 +362,8 @@ void TestRtfReader::wordTable()
     QCOMPARE(a1.bottomBorder(), 1.0);
     QCOMPARE(a1.leftBorderStyle(), QTextFrameFormat::BorderStyle_Solid);
     QCOMPARE(table->cellAt(1, 0).format().verticalAlignment(), QTextCharFormat::AlignMiddle);
+    // Automatic borders take the default text colour: black lines light no LED.
+    QCOMPARE(table->cellAt(0, 1).format().toTableCellFormat().topBorderBrush().color(), QColor(255, 0, 0));
     const QList<QTextLength> widths = table->format().columnWidthConstraints();
     QCOMPARE(widths.size(), 3);
     QCOMPARE(widths[0].rawValue(), 1608 / 15.0);

@@ -236,31 +236,31 @@ void RtfTableBuilder::applyBorder(QTextTableCellFormat &format, int side, const 
     const bool drawn = border.style != QTextFrameFormat::BorderStyle_None && border.width != 0;
     const qreal width = drawn ? std::max(1.0, std::round(std::max(border.width, 15) / 15.0)) : 0.0;
     const auto style = QTextFrameFormat::BorderStyle(drawn ? border.style : QTextFrameFormat::BorderStyle_None);
-    const QColor c = color(border.color);
+    // An automatic border takes the component's default text colour, red:
+    // black lines would not light a single LED.
+    QColor c = color(border.color);
+    if (!c.isValid())
+        c = QColor(255, 0, 0);
     switch (side) {
     case 0:
         format.setTopBorder(width);
         format.setTopBorderStyle(style);
-        if (c.isValid())
-            format.setTopBorderBrush(c);
+        format.setTopBorderBrush(c);
         break;
     case 1:
         format.setLeftBorder(width);
         format.setLeftBorderStyle(style);
-        if (c.isValid())
-            format.setLeftBorderBrush(c);
+        format.setLeftBorderBrush(c);
         break;
     case 2:
         format.setBottomBorder(width);
         format.setBottomBorderStyle(style);
-        if (c.isValid())
-            format.setBottomBorderBrush(c);
+        format.setBottomBorderBrush(c);
         break;
     default:
         format.setRightBorder(width);
         format.setRightBorderStyle(style);
-        if (c.isValid())
-            format.setRightBorderBrush(c);
+        format.setRightBorderBrush(c);
         break;
     }
 }
