@@ -85,8 +85,13 @@ void buildFullDocument(QTextDocument &document)
     indented.setTopMargin(3);
     indented.setBottomMargin(5);
     indented.setLineHeight(20, QTextBlockFormat::FixedHeight);
+    indented.setBackground(QColor(0, 0, 128));
     cursor.insertBlock(indented);
     cursor.insertText(QString::fromUtf8("右对齐缩进 right"), red);
+    QTextBlockFormat tabbed;
+    tabbed.setTabPositions({QTextOption::Tab(30, QTextOption::LeftTab), QTextOption::Tab(120, QTextOption::RightTab)});
+    cursor.insertBlock(tabbed);
+    cursor.insertText("a\tb\tc", red);
 
     cursor.insertBlock(QTextBlockFormat());
     QTextListFormat bullets;
@@ -218,6 +223,9 @@ void TestNativeDocument::roundTripKeepsStructure()
             tables.append(table);
     }
     QCOMPARE(lists, 2);
+    const QTextBlock tabbed = copy.findBlock(copy.toPlainText().indexOf("a\tb"));
+    QCOMPARE(tabbed.blockFormat().tabPositions().size(), 2);
+    QCOMPARE(tabbed.blockFormat().tabPositions().at(1).type, QTextOption::RightTab);
     QCOMPARE(tables.size(), 2);
     QTextTable *outer = tables.first();
     QCOMPARE(outer->rows(), 3);

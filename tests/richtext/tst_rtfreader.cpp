@@ -81,6 +81,7 @@ private slots:
     void characterFormats();
     void hiddenTextDropped();
     void paragraphFormats();
+    void tabStopsAndShading();
     void lineSpacing_data();
     void lineSpacing();
     void codePages_data();
@@ -212,6 +213,23 @@ void TestRtfReader::paragraphFormats()
     block = block.next();
     QCOMPARE(block.blockFormat().alignment(), Qt::AlignLeft); // \pard reset
     QCOMPARE(block.blockFormat().leftMargin(), 0.0);
+}
+
+void TestRtfReader::tabStopsAndShading()
+{
+    QTextDocument document;
+    QVERIFY(RtfReader().read(document, "{\\rtf1{\\colortbl;\\red0\\green0\\blue255;}"
+                                       "\\pard\\tx720\\tqr\\tx2880\\tqc\\tx3000\\cbpat1 a\\tab b\\par\\pard c\\par}"));
+    const QList<QTextOption::Tab> tabs = document.begin().blockFormat().tabPositions();
+    QCOMPARE(tabs.size(), 3);
+    QCOMPARE(tabs[0].position, 48.0);
+    QCOMPARE(tabs[0].type, QTextOption::LeftTab);
+    QCOMPARE(tabs[1].position, 192.0);
+    QCOMPARE(tabs[1].type, QTextOption::RightTab);
+    QCOMPARE(tabs[2].type, QTextOption::CenterTab);
+    QCOMPARE(document.begin().blockFormat().background().color(), QColor(0, 0, 255));
+    QVERIFY(document.lastBlock().blockFormat().tabPositions().isEmpty());
+    QCOMPARE(document.lastBlock().blockFormat().background().style(), Qt::NoBrush);
 }
 
 void TestRtfReader::lineSpacing_data()

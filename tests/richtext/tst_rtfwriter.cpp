@@ -76,6 +76,7 @@ void buildTextDocument(QTextDocument &document)
     indented.setTopMargin(3);
     indented.setBottomMargin(5);
     indented.setLineHeight(20, QTextBlockFormat::FixedHeight);
+    indented.setBackground(QColor(0, 0, 128));
     cursor.insertBlock(indented);
     cursor.insertText(QString::fromUtf8("右 right "), red);
     QTextImageFormat picture;
@@ -83,8 +84,10 @@ void buildTextDocument(QTextDocument &document)
     picture.setWidth(12);
     picture.setHeight(8);
     cursor.insertImage(picture);
-    cursor.insertBlock(QTextBlockFormat());
-    cursor.insertText(QString::fromUtf8("€ é 😀"), red);
+    QTextBlockFormat tabbed;
+    tabbed.setTabPositions({QTextOption::Tab(30, QTextOption::LeftTab), QTextOption::Tab(100, QTextOption::RightTab)});
+    cursor.insertBlock(tabbed);
+    cursor.insertText(QString::fromUtf8("€\té\t😀"), red);
 }
 
 QTextTable *firstTable(QTextDocument &document)
@@ -226,6 +229,8 @@ void TestRtfWriter::exportImportKeepsFormats()
         QCOMPARE(b.blockFormat().bottomMargin(), a.blockFormat().bottomMargin());
         QCOMPARE(b.blockFormat().lineHeightType(), a.blockFormat().lineHeightType());
         QCOMPARE(b.blockFormat().lineHeight(), a.blockFormat().lineHeight());
+        QCOMPARE(b.blockFormat().tabPositions(), a.blockFormat().tabPositions());
+        QCOMPARE(b.blockFormat().background().color(), a.blockFormat().background().color());
         auto fa = a.begin();
         auto fb = b.begin();
         for (; !fa.atEnd() && !fb.atEnd(); ++fa, ++fb) {

@@ -92,6 +92,18 @@ bool RtfGroupState::apply(const QByteArray &word, bool hasParameter, int paramet
         p.nesting = std::max(1, level);
     } else if (word == "s") {
         p.style = std::max(0, parameter);
+    } else if (word == "cbpat") {
+        p.shading = std::max(0, parameter);
+    } else if (word == "tqc") {
+        p.nextTab = RtfParaState::CentreTab;
+    } else if (word == "tqr") {
+        p.nextTab = RtfParaState::RightTab;
+    } else if (word == "tqdec") {
+        p.nextTab = RtfParaState::DecimalTab;
+    } else if (word == "tx" || word == "tb") {
+        if (word == "tx" && p.tabs.size() < RtfParaState::MaxTabs)
+            p.tabs.push_back({std::clamp(parameter, 0, MaxTwips), p.nextTab});
+        p.nextTab = RtfParaState::LeftTab;
     } else {
         return false;
     }

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <vector>
+
 namespace lumetra {
 
 struct RtfCharState
@@ -26,6 +28,13 @@ struct RtfCharState
 struct RtfParaState
 {
     enum Align { Left, Centre, Right, Justify };
+    enum TabKind { LeftTab, CentreTab, RightTab, DecimalTab };
+    struct Tab
+    {
+        int position; // twips
+        TabKind kind;
+    };
+    static constexpr size_t MaxTabs = 64;
 
     Align align = Left;
     // Twips.
@@ -39,6 +48,9 @@ struct RtfParaState
     bool inTable = false;
     int nesting = 1; // \itap, meaningful with inTable
     int style = 0;
+    int shading = 0; // \cbpat, colour table index
+    std::vector<Tab> tabs;
+    TabKind nextTab = LeftTab; // \tqr, \tqc, \tqdec before the \tx they qualify
 
     int level() const { return inTable ? nesting : 0; }
 };

@@ -681,7 +681,7 @@ QTextCharFormat RtfReader::charFormat(const RtfCharState &s) const
     return format;
 }
 
-QTextBlockFormat RtfReader::blockFormat(const RtfParaState &p)
+QTextBlockFormat RtfReader::blockFormat(const RtfParaState &p) const
 {
     QTextBlockFormat format;
     switch (p.align) {
@@ -720,6 +720,18 @@ QTextBlockFormat RtfReader::blockFormat(const RtfParaState &p)
             format.setLineHeight(-p.lineSpacing / 15.0, QTextBlockFormat::FixedHeight);
         }
     }
+    if (!p.tabs.empty()) {
+        QList<QTextOption::Tab> tabs;
+        for (const RtfParaState::Tab &tab : p.tabs) {
+            static const QTextOption::TabType types[] = {QTextOption::LeftTab, QTextOption::CenterTab,
+                                                         QTextOption::RightTab, QTextOption::DelimiterTab};
+            tabs.append(QTextOption::Tab(tab.position / 15.0, types[tab.kind],
+                                         tab.kind == RtfParaState::DecimalTab ? QChar(u'.') : QChar()));
+        }
+        format.setTabPositions(tabs);
+    }
+    if (p.shading > 0 && p.shading < int(m_colors.size()) && m_colors[size_t(p.shading)].isValid())
+        format.setBackground(m_colors[size_t(p.shading)]);
     return format;
 }
 

@@ -106,7 +106,7 @@ private:
     void endParagraph(int level, bool always);
     void finishFontName();
     QTextCharFormat charFormat(const RtfCharState &s) const;
-    static QTextBlockFormat blockFormat(const RtfParaState &p);
+    QTextBlockFormat blockFormat(const RtfParaState &p) const;
     void apply();
 };
 

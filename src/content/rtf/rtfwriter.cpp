@@ -340,6 +340,17 @@ private:
         default:
             break;
         }
+        for (const QTextOption::Tab &tab : f.tabPositions()) {
+            if (tab.type == QTextOption::CenterTab)
+                w += "\\tqc";
+            else if (tab.type == QTextOption::RightTab)
+                w += "\\tqr";
+            else if (tab.type == QTextOption::DelimiterTab)
+                w += "\\tqdec";
+            w += "\\tx" + QByteArray::number(twips(tab.position));
+        }
+        if (f.hasProperty(QTextFormat::BackgroundBrush) && f.background().style() != Qt::NoBrush)
+            w += "\\cbpat" + QByteArray::number(colorIndex(f.background().color()));
         return w + ' ';
     }
 
