@@ -120,6 +120,7 @@ private slots:
     void exportImportKeepsFormats();
     void exportIsStableAfterImport();
     void tables();
+    void listsBecomeIndentedMarkerText();
     void saveToFile();
     void libreOfficeOpensIt();
 };
@@ -345,6 +346,30 @@ void TestRtfWriter::tables()
         tables += qobject_cast<QTextTable *>(child) != nullptr;
     QCOMPARE(tables, 1);
     QCOMPARE(back.lastBlock().text(), QString("after"));
+}
+
+void TestRtfWriter::listsBecomeIndentedMarkerText()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextListFormat bullets;
+    bullets.setStyle(QTextListFormat::ListDisc);
+    bullets.setIndent(1);
+    cursor.createList(bullets);
+    cursor.insertText("one");
+    cursor.insertBlock();
+    cursor.insertText("two");
+    cursor.insertBlock(QTextBlockFormat());
+    QTextListFormat numbers;
+    numbers.setStyle(QTextListFormat::ListDecimal);
+    cursor.createList(numbers);
+    cursor.insertText("first");
+    cursor.insertBlock();
+    cursor.insertText("second");
+    QTextDocument back;
+    QVERIFY(RtfReader().read(back, RtfWriter::write(document)));
+    QCOMPARE(back.toPlainText(), QString::fromUtf8("• one\n• two\n1. first\n2. second"));
+    QCOMPARE(back.begin().blockFormat().leftMargin(), document.indentWidth());
 }
 
 void TestRtfWriter::saveToFile()

@@ -303,7 +303,7 @@ private:
         m_body += "}}";
     }
 
-    QByteArray paragraphWords(const QTextBlockFormat &f, int level)
+    QByteArray paragraphWords(const QTextBlockFormat &f, int level, double listIndent = 0)
     {
         QByteArray w = "\\pard";
         if (level > 0) {
@@ -322,7 +322,7 @@ private:
             if (px != 0)
                 w += QByteArray("\\") + word + QByteArray::number(twips(px));
         };
-        length("li", f.leftMargin() + f.indent() * m_document.indentWidth());
+        length("li", f.leftMargin() + f.indent() * m_document.indentWidth() + listIndent);
         length("ri", f.rightMargin());
         length("fi", f.textIndent());
         length("sb", f.topMargin());
@@ -374,10 +374,13 @@ private:
     // The paragraph's own words and text, without its ending.
     void paragraph(const DocNode &node, int level)
     {
-        m_body += paragraphWords(node.blockFormat, level);
-        if (node.list >= 0 && node.list < int(m_lists.size())) {
+        const bool listed = node.list >= 0 && node.list < int(m_lists.size());
+        // A list item keeps its indent; its marker becomes text.
+        m_body += paragraphWords(node.blockFormat, level,
+                                 listed ? m_lists[size_t(node.list)].indent() * m_document.indentWidth() : 0);
+        if (listed) {
             switchTo(stateOf(node.blockCharFormat));
-            text(listMarker(node) + "\t");
+            text(listMarker(node) + " ");
         }
         for (const DocRun &run : node.runs) {
             switchTo(stateOf(run.format));
