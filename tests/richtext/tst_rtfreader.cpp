@@ -111,6 +111,8 @@ void TestRtfReader::plainText_data()
                                   << QString("a\nb") + QChar::LineSeparator + "c\td";
     QTest::newRow("escaped symbols") << QByteArray("{\\rtf1 \\\\ \\{x\\} \\~y}")
                                      << QString("\\ {x} ") + QChar(0xA0) + "y";
+    QTest::newRow("symbols in the font table stay there")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 A\\~B;}}{\\colortbl;\\_\\red9;}x}") << "x";
     QTest::newRow("special characters")
         << QByteArray("{\\rtf1 \\emdash\\endash\\bullet\\lquote\\rquote\\ldblquote\\rdblquote}")
         << QString::fromUtf8("—–•‘’“”");
@@ -213,6 +215,12 @@ void TestRtfReader::paragraphFormats()
     block = block.next();
     QCOMPARE(block.blockFormat().alignment(), Qt::AlignLeft); // \pard reset
     QCOMPARE(block.blockFormat().leftMargin(), 0.0);
+
+    // The last paragraph, closed by the final brace instead of \par.
+    QTextDocument last;
+    QVERIFY(RtfReader().read(last, "{\\rtf1\\pard\\qc\\li150 centred}"));
+    QCOMPARE(last.begin().blockFormat().alignment(), Qt::AlignHCenter);
+    QCOMPARE(last.begin().blockFormat().leftMargin(), 10.0);
 }
 
 void TestRtfReader::tabStopsAndShading()

@@ -88,7 +88,7 @@ bool RtfReader::read(QTextDocument &document, QByteArrayView rtf)
         fail(QStringLiteral("the file ends inside a group"));
 
     // What was read stays, whatever went wrong.
-    endParagraph(m_stack.empty() ? 0 : state().paragraph.level(), false);
+    endParagraph((m_stack.empty() ? m_final : state()).paragraph.level(), false);
     m_tables->finish();
     if (m_tables->truncated())
         fail(QStringLiteral("a table is too large"));
@@ -151,6 +151,8 @@ bool RtfReader::parse()
             }
             if (c == '\\' || c == '{' || c == '}')
                 text(QByteArrayView(&token.symbol, 1));
+            else if (state().destination != Destination::Normal)
+                break;
             else if (c == '~')
                 appendChars(QString(QChar(0x00A0)));
             else if (c == '_')
@@ -200,6 +202,8 @@ void RtfReader::groupEnd()
         return;
     const RtfGroupState closing = state();
     m_stack.pop_back();
+    if (m_stack.empty())
+        m_final = closing; // a last paragraph without \par keeps its format
     const Destination parent = m_stack.empty() ? Destination::Normal : state().destination;
     switch (closing.destination) {
     case Destination::FontTable:
@@ -487,6 +491,8 @@ void RtfReader::text(QByteArrayView bytes)
 
 void RtfReader::byte(unsigned char value)
 {
+    if (state().destination == Destination::Picture)
+        return; // picture data is hexadecimal text, not \'hh
     const char c = char(value);
     text(QByteArrayView(&c, 1));
 }
@@ -621,7 +627,7 @@ void RtfReader::endParagraph(int level, bool always)
     if (!always && m_runs.empty())
         return;
     DocNode node;
-    const RtfGroupState &s = m_stack.empty() ? RtfGroupState() : state();
+    const RtfGroupState &s = m_stack.empty() ? m_final : state();
     node.blockFormat = blockFormat(s.paragraph);
     node.blockCharFormat = charFormat(s.character);
     for (const PendingRun &run : m_runs) {

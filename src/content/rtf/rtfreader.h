@@ -53,6 +53,7 @@ private:
     RtfTokenizer *m_tokenizer = nullptr;
     RtfCodePages m_codePages;
     std::vector<RtfGroupState> m_stack;
+    RtfGroupState m_final; // the root group's state once it has closed
     QString m_error;
 
     int m_ansiCodePage = RtfCodePages::Default;
