@@ -28,7 +28,7 @@ const QString ReadError = QStringLiteral("文件读错误。");
 // Limits against hostile files; far beyond anything the editor makes.
 constexpr int MaxDepth = 32;
 constexpr int MaxTableCells = 200000;
-constexpr int MaxImageSide = 16384;
+constexpr int MaxImageSide = 8192; // and Qt's own 128 MB allocation limit
 constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
 
 class Writer
