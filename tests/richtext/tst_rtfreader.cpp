@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 #include <QTextFrame>
+#include <QTextList>
 #include <QTextTable>
 #include <QUrl>
 
@@ -89,6 +90,7 @@ private slots:
     void chineseFixture();
     void chinesePaintsLikeTheSameTextTypedIn();
     void styleSheetFormatsApply();
+    void wordLists();
     void wordTable();
     void rowsWithoutIntbl();
     void nestedTables();
@@ -358,6 +360,36 @@ void TestRtfReader::styleSheetFormatsApply()
     QCOMPARE(fragmentWith(document, "Title").format.fontWeight(), int(QFont::Bold));
     QCOMPARE(fragmentWith(document, "Title").format.fontPointSize(), 20.0);
     QVERIFY(fragmentWith(document, "em").format.fontItalic());
+}
+
+void TestRtfReader::wordLists()
+{
+    QTextDocument document;
+    const QByteArray rtf =
+        "{\\rtf1{\\fonttbl{\\f3\\fcharset2 Symbol;}}"
+        "{\\*\\listtable{\\list\\listtemplateid1{\\listlevel\\levelnfc23\\levelnfcn23{\\leveltext\\'01\\u-3913 ?;}"
+        "{\\levelnumbers;}\\f3\\fi-360\\li720}{\\listlevel\\levelnfc4{\\leveltext\\'02\\'01.;}{\\levelnumbers\\'01;}}"
+        "{\\listname ;}\\listid7}}{\\*\\listoverridetable{\\listoverride\\listid7\\listoverridecount0\\ls1}}\n"
+        "{\\listtext\\pard\\plain \\f3 \\'b7\\tab}\\pard\\plain \\fi-360\\li720\\ls1\\ilvl0 one\\par\n"
+        "{\\listtext\\pard\\plain \\f3 \\'b7\\tab}\\pard\\plain \\fi-360\\li1440\\ls1\\ilvl1 sub\\par\n"
+        "{\\listtext\\pard\\plain \\f3 \\'b7\\tab}\\pard\\plain \\fi-360\\li720\\ls1\\ilvl0 two\\par\n"
+        "\\pard {\\listtext orphan }text\\par\n"
+        "{\\listtext x}\\pard\\ls9 unknown list\\par}";
+    QVERIFY(RtfReader().read(document, rtf));
+    QCOMPARE(document.toPlainText(), QString("one\nsub\ntwo\norphan text\nxunknown list"));
+    QTextBlock one = document.begin();
+    QTextBlock sub = one.next();
+    QTextBlock two = sub.next();
+    QVERIFY(one.textList());
+    QCOMPARE(one.textList(), two.textList());
+    QCOMPARE(one.textList()->format().style(), QTextListFormat::ListDisc);
+    QCOMPARE(one.textList()->format().indent(), 1);
+    QCOMPARE(one.blockFormat().leftMargin(), 0.0); // the list indents it
+    QVERIFY(sub.textList() && sub.textList() != one.textList());
+    QCOMPARE(sub.textList()->format().style(), QTextListFormat::ListLowerAlpha);
+    QCOMPARE(sub.textList()->format().indent(), 2);
+    QVERIFY(!two.next().textList());
+    QVERIFY(!document.lastBlock().textList());
 }
 
 void TestRtfReader::wordTable()

@@ -24,8 +24,10 @@ bool RtfGroupState::apply(const QByteArray &word, bool hasParameter, int paramet
     RtfParaState &p = paragraph;
 
     if (word == "plain") {
+        const bool listText = c.listText; // a group's meaning, not a format
         c = RtfCharState();
         c.font = defaultFont;
+        c.listText = listText;
     } else if (word == "b") {
         c.bold = on;
     } else if (word == "i") {
@@ -92,6 +94,10 @@ bool RtfGroupState::apply(const QByteArray &word, bool hasParameter, int paramet
         p.nesting = std::max(1, level);
     } else if (word == "s") {
         p.style = std::max(0, parameter);
+    } else if (word == "ls") {
+        p.list = std::max(0, parameter);
+    } else if (word == "ilvl") {
+        p.listLevel = std::clamp(parameter, 0, 8);
     } else if (word == "cbpat") {
         p.shading = std::max(0, parameter);
     } else if (word == "tqc") {

@@ -19,8 +19,9 @@ struct RtfCharState
     bool hidden = false;
     Underline underline = NoUnderline;
     Vertical vertical = Baseline;
-    int color = 0;      // colour table index, 0 = automatic
-    int background = 0; // colour table index, 0 = none
+    int color = 0;         // colour table index, 0 = automatic
+    int background = 0;    // colour table index, 0 = none
+    bool listText = false; // in \listtext: dropped when the paragraph is a real list item
 
     bool operator==(const RtfCharState &) const = default;
 };
@@ -49,6 +50,8 @@ struct RtfParaState
     int nesting = 1; // \itap, meaningful with inTable
     int style = 0;
     int shading = 0; // \cbpat, colour table index
+    int list = 0;    // \ls, 0 none
+    int listLevel = 0;
     std::vector<Tab> tabs;
     TabKind nextTab = LeftTab; // \tqr, \tqc, \tqdec before the \tx they qualify
 
@@ -67,6 +70,8 @@ struct RtfGroupState
         StyleEntry,
         Picture,
         Object, // text dropped, looking for \result
+        ListTable,
+        ListOverrideTable,
     };
 
     Destination destination = Destination::Normal;

@@ -23,18 +23,18 @@ constexpr int NoFont = std::numeric_limits<int>::min();
 const QSet<QByteArray> &skippedDestinations()
 {
     static const QSet<QByteArray> words{
-        "info",    "header",   "headerl",  "headerr",    "headerf",          "footer",       "footerl",
-        "footerr", "footerf",  "footnote", "pn",         "pnseclvl",         "xe",           "tc",
-        "txe",     "rxe",      "fldinst",  "template",   "ftnsep",           "ftnsepc",      "ftncn",
-        "aftnsep", "aftnsepc", "aftncn",   "annotation", "nonshppict",       "nonesttables", "datafield",
-        "comment", "private",  "revtbl",   "listtable",  "listoverridetable"};
+        "info",       "header",     "headerl",      "headerr",   "headerf", "footer",  "footerl",  "footerr",
+        "footerf",    "footnote",   "pn",           "pnseclvl",  "xe",      "tc",      "txe",      "rxe",
+        "fldinst",    "template",   "ftnsep",       "ftnsepc",   "ftncn",   "aftnsep", "aftnsepc", "aftncn",
+        "annotation", "nonshppict", "nonesttables", "datafield", "comment", "private", "revtbl"};
     return words;
 }
 
 // Destinations that may follow \* and are read.
 const QSet<QByteArray> &starredKnown()
 {
-    static const QSet<QByteArray> words{"shppict", "nesttableprops", "cs", "ts", "ds"};
+    static const QSet<QByteArray> words{"shppict",   "nesttableprops",   "cs", "ts", "ds",
+                                        "listtable", "listoverridetable"};
     return words;
 }
 
@@ -286,6 +286,16 @@ void RtfReader::controlWord(const RtfToken &token)
             s.apply(word, token.hasParameter, parameter, m_defaultFont);
         }
         return;
+    case Destination::ListTable:
+        // The level's text and numbers only repeat what \levelnfc says.
+        if (word == "leveltext" || word == "levelnumbers" || word == "listname")
+            s.destination = Destination::Skip;
+        else
+            m_listTable.listTableWord(word, parameter);
+        return;
+    case Destination::ListOverrideTable:
+        m_listTable.overrideWord(word, parameter);
+        return;
     case Destination::StyleSheet:
     case Destination::Skip:
         return;
@@ -337,6 +347,12 @@ bool RtfReader::destinationWord(const QByteArray &word, int parameter)
         m_picture = std::make_unique<RtfPicture>();
     } else if (word == "object") {
         s.destination = Destination::Object;
+    } else if (word == "listtable") {
+        s.destination = Destination::ListTable;
+    } else if (word == "listoverridetable") {
+        s.destination = Destination::ListOverrideTable;
+    } else if (word == "listtext" && s.destination == Destination::Normal) {
+        s.character.listText = true;
     } else if (skippedDestinations().contains(word)) {
         s.destination = Destination::Skip;
     } else if (word == "ansicpg") {
@@ -630,7 +646,16 @@ void RtfReader::endParagraph(int level, bool always)
     const RtfGroupState &s = m_stack.empty() ? m_final : state();
     node.blockFormat = blockFormat(s.paragraph);
     node.blockCharFormat = charFormat(s.character);
+    if (s.paragraph.list > 0)
+        node.list = m_listTable.listFor(s.paragraph.list, s.paragraph.listLevel, m_lists);
+    if (node.list >= 0) {
+        // Qt draws the marker and indents the item itself.
+        node.blockFormat.clearProperty(QTextFormat::BlockLeftMargin);
+        node.blockFormat.clearProperty(QTextFormat::TextIndent);
+    }
     for (const PendingRun &run : m_runs) {
+        if (run.state.listText && node.list >= 0)
+            continue; // the marker written for readers without lists
         if (run.image.isEmpty()) {
             node.runs.push_back({run.text, charFormat(run.state)});
         } else {
@@ -754,6 +779,7 @@ void RtfReader::apply()
         cursor.insertBlock();
     DocTree tree;
     tree.body = std::move(m_body);
+    tree.lists = m_lists;
     buildTree(cursor, tree);
     m_body.clear();
 }

@@ -3,6 +3,7 @@
 #include "content/document/documenttree.h"
 #include "content/rtf/rtfcodepages.h"
 #include "content/rtf/rtfgroupstate.h"
+#include "content/rtf/rtflisttable.h"
 #include "content/rtf/rtfpicture.h"
 #include "content/rtf/rtftablebuilder.h"
 #include "content/rtf/rtftokenizer.h"
@@ -66,6 +67,8 @@ private:
     int m_red = -1, m_green = -1, m_blue = -1;
     std::map<int, RtfGroupState> m_paragraphStyles;
     std::map<int, RtfCharState> m_characterStyles;
+    RtfListTable m_listTable;
+    std::vector<QTextListFormat> m_lists;
 
     std::vector<DocNode> m_body;
     std::unique_ptr<RtfTableBuilder> m_tables;

@@ -98,7 +98,9 @@ public:
         for (const QColor &c : m_colors)
             out += "\\red" + QByteArray::number(c.red()) + "\\green" + QByteArray::number(c.green()) + "\\blue" +
                    QByteArray::number(c.blue()) + ';';
-        out += "}\n{\\*\\generator Lumetra;}\\viewkind4\\uc1\n";
+        out += "}\n";
+        out += listTables();
+        out += "{\\*\\generator Lumetra;}\\viewkind4\\uc1\n";
         out += m_body;
         out += "}\n";
         return out;
@@ -303,6 +305,53 @@ private:
         m_body += "}}";
     }
 
+    static int numberFormat(QTextListFormat::Style style)
+    {
+        switch (style) {
+        case QTextListFormat::ListDecimal:
+            return 0;
+        case QTextListFormat::ListUpperRoman:
+            return 1;
+        case QTextListFormat::ListLowerRoman:
+            return 2;
+        case QTextListFormat::ListUpperAlpha:
+            return 3;
+        case QTextListFormat::ListLowerAlpha:
+            return 4;
+        default:
+            return 23; // bullet
+        }
+    }
+
+    static int listLevel(const QTextListFormat &format) { return std::clamp(format.indent(), 1, 9) - 1; }
+
+    // One RTF list per Qt list, with levels down to the list's own indent.
+    QByteArray listTables() const
+    {
+        if (m_lists.empty())
+            return {};
+        QByteArray out = "{\\*\\listtable";
+        for (size_t i = 0; i < m_lists.size(); ++i) {
+            const int nfc = numberFormat(m_lists[i].style());
+            out += "{\\list\\listtemplateid" + QByteArray::number(int(i) + 1);
+            for (int level = 0; level <= listLevel(m_lists[i]); ++level) {
+                out += "{\\listlevel\\levelnfc" + QByteArray::number(nfc) + "\\levelnfcn" + QByteArray::number(nfc) +
+                       "\\leveljc0\\levelfollow0\\levelstartat1";
+                if (nfc == 23)
+                    out += "{\\leveltext\\'01\\u8226 ?;}{\\levelnumbers;}";
+                else
+                    out += "{\\leveltext\\'02\\'0" + QByteArray::number(level) + ".;}{\\levelnumbers\\'01;}";
+                out += "\\fi-360\\li" + QByteArray::number(720 * (level + 1)) + "}";
+            }
+            out += "{\\listname ;}\\listid" + QByteArray::number(int(i) + 1) + "}";
+        }
+        out += "}{\\*\\listoverridetable";
+        for (size_t i = 0; i < m_lists.size(); ++i)
+            out += "{\\listoverride\\listid" + QByteArray::number(int(i) + 1) + "\\listoverridecount0\\ls" +
+                   QByteArray::number(int(i) + 1) + "}";
+        return out + "}\n";
+    }
+
     QByteArray paragraphWords(const QTextBlockFormat &f, int level, double listIndent = 0)
     {
         QByteArray w = "\\pard";
@@ -354,33 +403,24 @@ private:
         return w + ' ';
     }
 
-    QString listMarker(const DocNode &node)
-    {
-        const QTextListFormat &list = m_lists[size_t(node.list)];
-        const int number = ++m_listCounters[node.list];
-        switch (list.style()) {
-        case QTextListFormat::ListDisc:
-            return QString(QChar(0x2022));
-        case QTextListFormat::ListCircle:
-            return QString(QChar(0x25CB));
-        case QTextListFormat::ListSquare:
-            return QString(QChar(0x25A0));
-        default:
-            return list.numberPrefix() + QString::number(number) +
-                   (list.numberSuffix().isEmpty() ? "." : list.numberSuffix());
-        }
-    }
-
     // The paragraph's own words and text, without its ending.
     void paragraph(const DocNode &node, int level)
     {
         const bool listed = node.list >= 0 && node.list < int(m_lists.size());
-        // A list item keeps its indent; its marker becomes text.
-        m_body += paragraphWords(node.blockFormat, level,
-                                 listed ? m_lists[size_t(node.list)].indent() * m_document.indentWidth() : 0);
-        if (listed) {
-            switchTo(stateOf(node.blockCharFormat));
-            text(listMarker(node) + " ");
+        if (!listed) {
+            m_body += paragraphWords(node.blockFormat, level);
+        } else {
+            // The marker as text for readers without lists, then the item
+            // with its list, level and indent. Inside the group the tracked
+            // state does not change: \bullet and digits need no \uc.
+            const QTextListFormat &list = m_lists[size_t(node.list)];
+            const int number = ++m_listCounters[node.list];
+            m_body += numberFormat(list.style()) == 23 ? QByteArray("{\\listtext\\bullet\\tab}")
+                                                       : "{\\listtext " + QByteArray::number(number) + ".\\tab}";
+            QByteArray words = paragraphWords(node.blockFormat, level, list.indent() * m_document.indentWidth());
+            words.chop(1);
+            m_body += words + "\\fi-360\\ls" + QByteArray::number(node.list + 1) + "\\ilvl" +
+                      QByteArray::number(listLevel(list)) + ' ';
         }
         for (const DocRun &run : node.runs) {
             switchTo(stateOf(run.format));

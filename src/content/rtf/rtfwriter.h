@@ -11,8 +11,8 @@ namespace lumetra {
 // faces) and a colour table, only the changes of character formatting,
 // non-ASCII as \ucN\uN with its GBK bytes as \'hh, tables with \intbl in
 // every cell paragraph (nested ones by \itap), pictures as PNG in
-// \*\shppict. Lists are written as their marker text; overline, the
-// document background and its margins have no place in it.
+// \*\shppict, lists in \listtable with their marker also as \listtext.
+// Overline, the document background and its margins have no place in it.
 class RtfWriter
 {
 public:
