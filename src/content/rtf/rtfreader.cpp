@@ -6,8 +6,6 @@
 #include <QTextDocument>
 #include <QUrl>
 
-#include <limits>
-
 namespace lumetra {
 
 namespace {
@@ -17,7 +15,6 @@ using Destination = RtfGroupState::Destination;
 // Limits against hostile files.
 constexpr qint64 MaxFileSize = 256LL * 1024 * 1024;
 constexpr size_t MaxTableEntries = 65536; // fonts, colours, styles
-constexpr int NoFont = std::numeric_limits<int>::min();
 
 // Destinations whose content is not document text.
 const QSet<QByteArray> &skippedDestinations()
@@ -207,7 +204,7 @@ void RtfReader::groupEnd()
     const Destination parent = m_stack.empty() ? Destination::Normal : state().destination;
     switch (closing.destination) {
     case Destination::FontTable:
-        finishFontName();
+        m_fonts.finishName({m_codePages, m_ansiCodePage});
         break;
     case Destination::StyleEntry:
         if (parent == Destination::StyleSheet && m_paragraphStyles.size() < MaxTableEntries) {
@@ -260,7 +257,14 @@ void RtfReader::controlWord(const RtfToken &token)
 
     switch (s.destination) {
     case Destination::FontTable:
-        fontTableWord(word, parameter);
+        if (word == "u")
+            m_fonts.unicode(unicodeUnit(parameter), {m_codePages, m_ansiCodePage});
+        else if (word == "uc")
+            s.unicodeSkip = std::clamp(parameter, 0, 64);
+        else
+            m_fonts.word(word, parameter, {m_codePages, m_ansiCodePage});
+        if (word == "u")
+            m_skip = s.unicodeSkip;
         return;
     case Destination::ColorTable:
         if (word == "red")
@@ -430,44 +434,6 @@ void RtfReader::specialWord(const QByteArray &word, bool hasParameter, int param
     // Everything else (\lang, \sectd, \widctlpar, ...) changes nothing we show.
 }
 
-void RtfReader::fontTableWord(const QByteArray &word, int parameter)
-{
-    if (word == "f") {
-        finishFontName();
-        // Entries past the limit are read but not kept.
-        m_fontEntry = m_fonts.size() < MaxTableEntries || m_fonts.count(parameter) ? parameter : NoFont;
-        if (m_fontEntry != NoFont)
-            m_fonts[m_fontEntry];
-    } else if (word == "fcharset") {
-        if (m_fonts.count(m_fontEntry))
-            m_fonts[m_fontEntry].charset = parameter;
-    } else if (word == "cpg") {
-        if (m_fonts.count(m_fontEntry))
-            m_fonts[m_fontEntry].codePage = parameter;
-    } else if (word == "u") {
-        // A name spelt in \uN: decode what came before, then add the character.
-        m_fontName += m_codePages.decode(codePage(m_fontEntry), m_fontNameBytes);
-        m_fontNameBytes.clear();
-        m_fontName += QChar(unicodeUnit(parameter));
-        m_skip = state().unicodeSkip;
-    } else if (word == "uc") {
-        state().unicodeSkip = std::clamp(parameter, 0, 64);
-    }
-}
-
-void RtfReader::finishFontName()
-{
-    auto font = m_fonts.find(m_fontEntry);
-    if (font != m_fonts.end() && (!m_fontNameBytes.isEmpty() || !m_fontName.isEmpty())) {
-        // A font's name is spelt in its own character set.
-        const QString name = (m_fontName + m_codePages.decode(codePage(m_fontEntry), m_fontNameBytes)).trimmed();
-        if (font->second.name.isEmpty())
-            font->second.name = name;
-    }
-    m_fontNameBytes.clear();
-    m_fontName.clear();
-}
-
 void RtfReader::text(QByteArrayView bytes)
 {
     switch (state().destination) {
@@ -475,12 +441,7 @@ void RtfReader::text(QByteArrayView bytes)
         appendBytes(bytes);
         break;
     case Destination::FontTable:
-        for (const char c : bytes) {
-            if (c == ';')
-                finishFontName();
-            else
-                m_fontNameBytes.append(c);
-        }
+        m_fonts.text(bytes, {m_codePages, m_ansiCodePage});
         break;
     case Destination::ColorTable:
         for (const char c : bytes) {
@@ -543,14 +504,7 @@ void RtfReader::loneSurrogate()
 
 int RtfReader::codePage(int font) const
 {
-    auto found = m_fonts.find(font < 0 ? m_defaultFont : font);
-    if (found != m_fonts.end()) {
-        if (found->second.codePage > 0)
-            return found->second.codePage;
-        if (const int page = RtfCodePages::forCharset(found->second.charset))
-            return page;
-    }
-    return m_ansiCodePage;
+    return m_fonts.codePage(font < 0 ? m_defaultFont : font, m_ansiCodePage);
 }
 
 void RtfReader::appendBytes(QByteArrayView bytes)
@@ -674,9 +628,8 @@ void RtfReader::endParagraph(int level, bool always)
 QTextCharFormat RtfReader::charFormat(const RtfCharState &s) const
 {
     QTextCharFormat format;
-    auto font = m_fonts.find(s.font < 0 ? m_defaultFont : s.font);
-    if (font != m_fonts.end() && !font->second.name.isEmpty())
-        format.setFontFamilies({font->second.name});
+    if (const QString family = m_fonts.family(s.font < 0 ? m_defaultFont : s.font); !family.isEmpty())
+        format.setFontFamilies({family});
     format.setFontPointSize(s.halfPoints / 2.0);
     if (s.bold)
         format.setFontWeight(QFont::Bold);

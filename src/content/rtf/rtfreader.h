@@ -2,6 +2,7 @@
 
 #include "content/document/documenttree.h"
 #include "content/rtf/rtfcodepages.h"
+#include "content/rtf/rtffonttable.h"
 #include "content/rtf/rtfgroupstate.h"
 #include "content/rtf/rtflisttable.h"
 #include "content/rtf/rtfpicture.h"
@@ -37,12 +38,6 @@ public:
     const QString &errorString() const { return m_error; }
 
 private:
-    struct Font
-    {
-        QString name;
-        int charset = -1;
-        int codePage = 0;
-    };
     struct PendingRun
     {
         RtfCharState state;
@@ -59,10 +54,7 @@ private:
 
     int m_ansiCodePage = RtfCodePages::Default;
     int m_defaultFont = 0;
-    std::map<int, Font> m_fonts;
-    int m_fontEntry = -1; // the font table entry being read
-    QByteArray m_fontNameBytes;
-    QString m_fontName;
+    RtfFontTable m_fonts;
     std::vector<QColor> m_colors;
     int m_red = -1, m_green = -1, m_blue = -1;
     std::map<int, RtfGroupState> m_paragraphStyles;
@@ -94,7 +86,6 @@ private:
     void controlWord(const RtfToken &token);
     bool destinationWord(const QByteArray &word, int parameter);
     void specialWord(const QByteArray &word, bool hasParameter, int parameter);
-    void fontTableWord(const QByteArray &word, int parameter);
     void text(QByteArrayView bytes);
     void byte(unsigned char value);
     void unicode(int value);
@@ -108,7 +99,6 @@ private:
     void flushText();
     void addPicture();
     void endParagraph(int level, bool always);
-    void finishFontName();
     QTextCharFormat charFormat(const RtfCharState &s) const;
     QTextBlockFormat blockFormat(const RtfParaState &p) const;
     void apply();
