@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextList>
 #include <QTextTable>
 #include <QUrl>
@@ -122,6 +123,7 @@ private slots:
     void exportIsStableAfterImport();
     void tables();
     void listsStayLists();
+    void documentBackground();
     void saveToFile();
     void libreOfficeOpensIt();
 };
@@ -389,6 +391,27 @@ void TestRtfWriter::listsStayLists()
     QCOMPARE(block.textList()->count(), 2);
     QVERIFY(!back.lastBlock().textList());
     QCOMPARE(RtfWriter::write(back), rtf);
+}
+
+void TestRtfWriter::documentBackground()
+{
+    QTextDocument document;
+    document.setPlainText("x");
+    QTextFrameFormat root = document.rootFrame()->frameFormat();
+    root.setBackground(QColor(10, 20, 30));
+    document.rootFrame()->setFrameFormat(root);
+    const QByteArray rtf = RtfWriter::write(document);
+    QVERIFY(rtf.contains("{\\sn fillColor}{\\sv 1971210}"));
+    QTextDocument back;
+    QVERIFY(RtfReader().read(back, rtf));
+    QCOMPARE(back.rootFrame()->frameFormat().background().color(), QColor(10, 20, 30));
+    QCOMPARE(back.toPlainText(), QString("x"));
+
+    QTextDocument plain;
+    QVERIFY(!RtfWriter::write(plain).contains("background"));
+    QTextDocument none;
+    QVERIFY(RtfReader().read(none, RtfWriter::write(plain)));
+    QVERIFY(!none.rootFrame()->frameFormat().hasProperty(QTextFormat::BackgroundBrush));
 }
 
 void TestRtfWriter::saveToFile()

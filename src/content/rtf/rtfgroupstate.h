@@ -72,6 +72,9 @@ struct RtfGroupState
         Object, // text dropped, looking for \result
         ListTable,
         ListOverrideTable,
+        Background,      // \*\background: only its fill colour is read
+        BackgroundName,  // \sn inside it
+        BackgroundValue, // \sv inside it
     };
 
     Destination destination = Destination::Normal;

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 
 namespace lumetra {
@@ -30,8 +31,8 @@ const QSet<QByteArray> &skippedDestinations()
 // Destinations that may follow \* and are read.
 const QSet<QByteArray> &starredKnown()
 {
-    static const QSet<QByteArray> words{"shppict",   "nesttableprops",   "cs", "ts", "ds",
-                                        "listtable", "listoverridetable"};
+    static const QSet<QByteArray> words{"shppict",   "nesttableprops",    "cs",        "ts", "ds",
+                                        "listtable", "listoverridetable", "background"};
     return words;
 }
 
@@ -214,6 +215,15 @@ void RtfReader::groupEnd()
                 m_characterStyles[closing.styleNumber] = closing.character;
         }
         break;
+    case Destination::BackgroundValue:
+        if (parent == Destination::Background && m_shapeName.trimmed() == "fillColor") {
+            // A shape colour is a number 0x00BBGGRR.
+            bool ok = false;
+            const qint64 value = m_shapeValue.trimmed().toLongLong(&ok);
+            if (ok && value >= 0 && value <= 0xFFFFFF)
+                m_background = QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+        }
+        break;
     case Destination::Picture:
         if (parent != Destination::Picture && m_picture) {
             // The picture belongs to the text of the group around it.
@@ -248,7 +258,8 @@ void RtfReader::controlWord(const RtfToken &token)
     const int parameter = token.hasParameter ? token.parameter : 0;
     RtfGroupState &s = state();
 
-    if (m_star && !starredKnown().contains(word)) {
+    const bool inBackground = s.destination == Destination::Background;
+    if (m_star && !starredKnown().contains(word) && !(inBackground && word == "shpinst")) {
         s.destination = Destination::Skip;
         return;
     }
@@ -300,6 +311,17 @@ void RtfReader::controlWord(const RtfToken &token)
     case Destination::ListOverrideTable:
         m_listTable.overrideWord(word, parameter);
         return;
+    case Destination::Background:
+        if (word == "sn") {
+            s.destination = Destination::BackgroundName;
+            m_shapeName.clear();
+        } else if (word == "sv") {
+            s.destination = Destination::BackgroundValue;
+            m_shapeValue.clear();
+        }
+        return;
+    case Destination::BackgroundName:
+    case Destination::BackgroundValue:
     case Destination::StyleSheet:
     case Destination::Skip:
         return;
@@ -351,6 +373,8 @@ bool RtfReader::destinationWord(const QByteArray &word, int parameter)
         m_picture = std::make_unique<RtfPicture>();
     } else if (word == "object") {
         s.destination = Destination::Object;
+    } else if (word == "background") {
+        s.destination = Destination::Background;
     } else if (word == "listtable") {
         s.destination = Destination::ListTable;
     } else if (word == "listoverridetable") {
@@ -460,6 +484,14 @@ void RtfReader::text(QByteArrayView bytes)
     case Destination::Picture:
         if (m_picture)
             m_picture->addHex(bytes);
+        break;
+    case Destination::BackgroundName:
+        if (m_shapeName.size() < 64)
+            m_shapeName += bytes;
+        break;
+    case Destination::BackgroundValue:
+        if (m_shapeValue.size() < 64)
+            m_shapeValue += bytes;
         break;
     default:
         break;
@@ -721,6 +753,11 @@ QTextBlockFormat RtfReader::blockFormat(const RtfParaState &p) const
 
 void RtfReader::apply()
 {
+    if (m_background.isValid()) {
+        QTextFrameFormat root = m_document->rootFrame()->frameFormat();
+        root.setBackground(m_background);
+        m_document->rootFrame()->setFrameFormat(root);
+    }
     if (m_body.empty())
         return;
     for (const auto &[name, image] : m_images)

@@ -60,6 +60,9 @@ private:
     std::map<int, RtfGroupState> m_paragraphStyles;
     std::map<int, RtfCharState> m_characterStyles;
     RtfListTable m_listTable;
+    QByteArray m_shapeName;
+    QByteArray m_shapeValue;
+    QColor m_background;
     std::vector<QTextListFormat> m_lists;
 
     std::vector<DocNode> m_body;

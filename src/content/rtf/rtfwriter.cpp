@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QTextDocument>
+#include <QTextFrame>
 #include <QTextList>
 #include <QUrl>
 
@@ -76,6 +77,7 @@ public:
     {
         const DocTree tree = extractTree(m_document);
         m_lists = tree.lists;
+        const QBrush background = tree.rootFormat.background();
         m_body += "\\pard\\plain\\f0\\fs" + QByteArray::number(m_state.halfPoints) + ' ';
         m_state.font = 0;
         nodes(tree.body, 0);
@@ -100,6 +102,12 @@ public:
                    QByteArray::number(c.blue()) + ';';
         out += "}\n";
         out += listTables();
+        if (tree.rootFormat.hasProperty(QTextFormat::BackgroundBrush) && background.style() != Qt::NoBrush) {
+            // The document's colour as a background shape's fill, 0x00BBGGRR.
+            const QColor c = background.color();
+            out += "{\\*\\background{\\shp{\\*\\shpinst{\\sp{\\sn fillColor}{\\sv " +
+                   QByteArray::number(c.red() | c.green() << 8 | c.blue() << 16) + "}}}}}\\viewbksp1\n";
+        }
         out += "{\\*\\generator Lumetra;}\\viewkind4\\uc1\n";
         out += m_body;
         out += "}\n";

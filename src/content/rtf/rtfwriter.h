@@ -12,7 +12,8 @@ namespace lumetra {
 // non-ASCII as \ucN\uN with its GBK bytes as \'hh, tables with \intbl in
 // every cell paragraph (nested ones by \itap), pictures as PNG in
 // \*\shppict, lists in \listtable with their marker also as \listtext.
-// Overline, the document background and its margins have no place in it.
+// The document's background colour as \*\background. Overline and the
+// document's margins have no place in it.
 class RtfWriter
 {
 public:
