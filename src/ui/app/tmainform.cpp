@@ -313,6 +313,7 @@ void TMAINForm::fileNew()
     m_navigator->showpanel(0);
     m_properties->schedule()->setScheduleVisible(false);
     m_navigator->Loadtoscreen(0);
+    m_unsavedNewProject = true;
 }
 
 void TMAINForm::fileOpen()
@@ -331,6 +332,7 @@ void TMAINForm::fileOpen()
             m_tree->setCurrentItem(m_tree->root());
             m_navigator->buildTree();
             ws.ModifiedFlag = 0;
+            m_unsavedNewProject = false;
         } catch (const Error &error) {
             // The project open before stays open, unchanged.
             m_prompts->error(this, error.text());
@@ -375,6 +377,8 @@ bool TMAINForm::runSave(const QString &path, bool asNewPath)
 
 bool TMAINForm::saveFromMenu()
 {
+    if (m_unsavedNewProject)
+        return saveAs();
     return runSave(m_workspace.ProjectPath, false);
 }
 
@@ -403,7 +407,10 @@ bool TMAINForm::saveAs()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".Zvp");
-    return runSave(path, true);
+    if (!runSave(path, true))
+        return false;
+    m_unsavedNewProject = false;
+    return true;
 }
 
 void TMAINForm::showAbout()

@@ -92,6 +92,9 @@ private:
     ProgramNavigator *m_navigator = nullptr;
     QMenu *m_treeMenu = nullptr;
     QMenu *m_zoomMenu = nullptr;
+    // New keeps the path of the project open before; the first save after
+    // it goes through Save As so that file is not overwritten unasked.
+    bool m_unsavedNewProject = false;
 };
 
 } // namespace lumetra
