@@ -1,6 +1,7 @@
 #include "cli/command.h"
 
 #include "cli/controlcommands.h"
+#include "cli/hardwarecommands.h"
 #include "cli/infocommand.h"
 #include "cli/rendercommand.h"
 #include "cli/resavecommand.h"
@@ -25,6 +26,14 @@ std::unique_ptr<Command> Command::create(const QString &name)
         return std::make_unique<BrightnessCommand>();
     if (name == QLatin1String("border"))
         return std::make_unique<BorderCommand>();
+    if (name == QLatin1String("screen-set"))
+        return std::make_unique<ScreenSetCommand>();
+    if (name == QLatin1String("read-params"))
+        return std::make_unique<ReadParamsCommand>();
+    if (name == QLatin1String("test"))
+        return std::make_unique<TestCommand>();
+    if (name == QLatin1String("find"))
+        return std::make_unique<FindCommand>();
     return nullptr;
 }
 
