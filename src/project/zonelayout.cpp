@@ -94,8 +94,8 @@ bool writeLayout(ProgramRecord &program, int templateId, int width, int height, 
     bool changed = false;
     for (int z = 1; z <= templateZoneCount(templateId); ++z) {
         const ZoneRecord &zone = program.Zones[z];
-        changed = changed ||
-                  !(ZoneRect{zone.X, zone.Y, zone.Width, zone.Height} == after[static_cast<std::size_t>(z - 1)]);
+        changed =
+            changed || !(ZoneRect{zone.X, zone.Y, zone.Width, zone.Height} == after[static_cast<std::size_t>(z - 1)]);
     }
     showpanelGeometry(program, templateId, width, height, zonePanelSizes(templateId, width, height, split));
     return changed;
@@ -111,8 +111,7 @@ ZoneRect boxesForZone(const std::array<ZoneRect, MaxZonesUsed> &rects, int zone)
     return r;
 }
 
-static BoxEdit startPointTyped(bool x, int templateId, int zone, int value, TemplateSplit split, int width,
-                               int height)
+static BoxEdit startPointTyped(bool x, int templateId, int zone, int value, TemplateSplit split, int width, int height)
 {
     BoxEdit edit;
     edit.split = split;

@@ -46,17 +46,17 @@ void TestZoneLayout::layoutEdits_data()
     const TemplateSplit s{16, 32, 32};
     const ZoneRect none{};
     // Bars.
-    QTest::newRow("T2 bar to the top, H 32") << "Splitter2" << 2 << 1 << -50 << 128 << 32 << s << ZoneRect{0, 0, 128, 16}
-                                             << ZoneRect{0, 16, 128, 16} << none << -1 << true;
-    QTest::newRow("T2 bar to the bottom, H 32") << "Splitter2" << 2 << 2 << 500 << 128 << 32 << s
-                                                << ZoneRect{0, 0, 128, 24} << ZoneRect{0, 24, 128, 8} << none << -1
-                                                << true;
-    QTest::newRow("T2 H 36: 28 snaps to 24, zone 2 keeps 12") << "Splitter2" << 2 << 1 << 28 << 128 << 36 << s
-                                             << ZoneRect{0, 0, 128, 24} << ZoneRect{0, 24, 128, 12} << none << -1
-                                             << true;
-    QTest::newRow("T3 bar to the left edge") << "Splitter1" << 3 << 2 << 3 << 160 << 32 << s
-                                             << ZoneRect{0, 0, 16, 32} << ZoneRect{16, 0, 144, 32} << none << -1
-                                             << true;
+    QTest::newRow("T2 bar to the top, H 32")
+        << "Splitter2" << 2 << 1 << -50 << 128 << 32 << s << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 128, 16} << none
+        << -1 << true;
+    QTest::newRow("T2 bar to the bottom, H 32")
+        << "Splitter2" << 2 << 2 << 500 << 128 << 32 << s << ZoneRect{0, 0, 128, 24} << ZoneRect{0, 24, 128, 8} << none
+        << -1 << true;
+    QTest::newRow("T2 H 36: 28 snaps to 24, zone 2 keeps 12")
+        << "Splitter2" << 2 << 1 << 28 << 128 << 36 << s << ZoneRect{0, 0, 128, 24} << ZoneRect{0, 24, 128, 12} << none
+        << -1 << true;
+    QTest::newRow("T3 bar to the left edge") << "Splitter1" << 3 << 2 << 3 << 160 << 32 << s << ZoneRect{0, 0, 16, 32}
+                                             << ZoneRect{16, 0, 144, 32} << none << -1 << true;
     QTest::newRow("T3 bar stops 16 before the right edge")
         << "Splitter1" << 3 << 1 << 1000 << 160 << 32 << s << ZoneRect{0, 0, 144, 32} << ZoneRect{144, 0, 16, 32}
         << none << -1 << true;
@@ -70,72 +70,64 @@ void TestZoneLayout::layoutEdits_data()
         << ZoneRect{0, 56, 40, 8} << ZoneRect{40, 56, 88, 8} << -1 << true;
 
     // Start points.
-    QTest::newRow("e_x zone 1 of T4 forced to 0") << "e_x" << 4 << 1 << 48 << 128 << 32 << s
-                                                   << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 32, 16}
-                                                   << ZoneRect{32, 16, 96, 16} << 0 << false;
-    QTest::newRow("e_x in T1 forced to 0") << "e_x" << 1 << 1 << 32 << 128 << 32 << s << ZoneRect{0, 0, 128, 32}
-                                           << none << none << 0 << false;
-    QTest::newRow("e_x in T2 zone 2 forced to 0") << "e_x" << 2 << 2 << 32 << 128 << 32 << s
-                                                   << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 128, 16} << none << 0
-                                                   << false;
-    QTest::newRow("e_y in T3 zone 2 forced to 0") << "e_y" << 3 << 2 << 8 << 128 << 32 << s
-                                                   << ZoneRect{0, 0, 32, 32} << ZoneRect{32, 0, 96, 32} << none << 0
-                                                   << false;
-    QTest::newRow("e_y T2 zone 2 moves the bar") << "e_y" << 2 << 2 << 40 << 128 << 64 << s
-                                                  << ZoneRect{0, 0, 128, 40} << ZoneRect{0, 40, 128, 24} << none << -1
-                                                  << true;
-    QTest::newRow("e_x T3 zone 2 moves the bar") << "e_x" << 3 << 2 << 100 << 160 << 32 << s
-                                                  << ZoneRect{0, 0, 96, 32} << ZoneRect{96, 0, 64, 32} << none << -1
-                                                  << true;
+    QTest::newRow("e_x zone 1 of T4 forced to 0") << "e_x" << 4 << 1 << 48 << 128 << 32 << s << ZoneRect{0, 0, 128, 16}
+                                                  << ZoneRect{0, 16, 32, 16} << ZoneRect{32, 16, 96, 16} << 0 << false;
+    QTest::newRow("e_x in T1 forced to 0")
+        << "e_x" << 1 << 1 << 32 << 128 << 32 << s << ZoneRect{0, 0, 128, 32} << none << none << 0 << false;
+    QTest::newRow("e_x in T2 zone 2 forced to 0") << "e_x" << 2 << 2 << 32 << 128 << 32 << s << ZoneRect{0, 0, 128, 16}
+                                                  << ZoneRect{0, 16, 128, 16} << none << 0 << false;
+    QTest::newRow("e_y in T3 zone 2 forced to 0") << "e_y" << 3 << 2 << 8 << 128 << 32 << s << ZoneRect{0, 0, 32, 32}
+                                                  << ZoneRect{32, 0, 96, 32} << none << 0 << false;
+    QTest::newRow("e_y T2 zone 2 moves the bar") << "e_y" << 2 << 2 << 40 << 128 << 64 << s << ZoneRect{0, 0, 128, 40}
+                                                 << ZoneRect{0, 40, 128, 24} << none << -1 << true;
+    QTest::newRow("e_x T3 zone 2 moves the bar") << "e_x" << 3 << 2 << 100 << 160 << 32 << s << ZoneRect{0, 0, 96, 32}
+                                                 << ZoneRect{96, 0, 64, 32} << none << -1 << true;
     QTest::newRow("e_x T4 zone 3 sets w2, h1 clamped too")
         << "e_x" << 4 << 3 << 64 << 128 << 64 << TemplateSplit{60, 32, 32} << ZoneRect{0, 0, 128, 56}
         << ZoneRect{0, 56, 64, 8} << ZoneRect{64, 56, 64, 8} << -1 << true;
     QTest::newRow("e_y T4 zone 3 sets h1") << "e_y" << 4 << 3 << 32 << 128 << 64 << s << ZoneRect{0, 0, 128, 32}
                                            << ZoneRect{0, 32, 32, 32} << ZoneRect{32, 32, 96, 32} << -1 << true;
-    QTest::newRow("e_y T4 zone 2 sets h1") << "e_y" << 4 << 2 << 0 << 128 << 64 << TemplateSplit{32, 32, 32}
-                                           << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 32, 48}
-                                           << ZoneRect{32, 16, 96, 48} << -1 << true;
+    QTest::newRow("e_y T4 zone 2 sets h1")
+        << "e_y" << 4 << 2 << 0 << 128 << 64 << TemplateSplit{32, 32, 32} << ZoneRect{0, 0, 128, 16}
+        << ZoneRect{0, 16, 32, 48} << ZoneRect{32, 16, 96, 48} << -1 << true;
 
     // Sizes.
-    QTest::newRow("E_H in T1 reset to H") << "E_H" << 1 << 1 << 8 << 128 << 32 << s << ZoneRect{0, 0, 128, 32}
-                                          << none << none << 32 << false;
-    QTest::newRow("E_W in T1 reset to W") << "E_W" << 1 << 1 << 8 << 128 << 32 << s << ZoneRect{0, 0, 128, 32}
-                                          << none << none << 128 << false;
+    QTest::newRow("E_H in T1 reset to H")
+        << "E_H" << 1 << 1 << 8 << 128 << 32 << s << ZoneRect{0, 0, 128, 32} << none << none << 32 << false;
+    QTest::newRow("E_W in T1 reset to W")
+        << "E_W" << 1 << 1 << 8 << 128 << 32 << s << ZoneRect{0, 0, 128, 32} << none << none << 128 << false;
     QTest::newRow("E_W in T2 reset to W") << "E_W" << 2 << 2 << 64 << 128 << 32 << s << ZoneRect{0, 0, 128, 16}
                                           << ZoneRect{0, 16, 128, 16} << none << 128 << false;
     QTest::newRow("E_H in T3 reset to H") << "E_H" << 3 << 1 << 8 << 128 << 32 << s << ZoneRect{0, 0, 32, 32}
                                           << ZoneRect{32, 0, 96, 32} << none << 32 << false;
     QTest::newRow("E_H T2 zone 1") << "E_H" << 2 << 1 << 40 << 128 << 64 << s << ZoneRect{0, 0, 128, 40}
                                    << ZoneRect{0, 40, 128, 24} << none << -1 << false;
-    QTest::newRow("E_H T2 zone 2 is H - value") << "E_H" << 2 << 2 << 40 << 128 << 64 << s
-                                                << ZoneRect{0, 0, 128, 24} << ZoneRect{0, 24, 128, 40} << none << -1
-                                                << false;
+    QTest::newRow("E_H T2 zone 2 is H - value") << "E_H" << 2 << 2 << 40 << 128 << 64 << s << ZoneRect{0, 0, 128, 24}
+                                                << ZoneRect{0, 24, 128, 40} << none << -1 << false;
     QTest::newRow("E_H T2 zone 2 too tall") << "E_H" << 2 << 2 << 128 << 128 << 32 << s << ZoneRect{0, 0, 128, 16}
                                             << ZoneRect{0, 16, 128, 16} << none << -1 << false;
     QTest::newRow("E_W 100 T3 zone 2 on 160") << "E_W" << 3 << 2 << 100 << 160 << 32 << s << ZoneRect{0, 0, 56, 32}
                                               << ZoneRect{56, 0, 104, 32} << none << -1 << false;
     QTest::newRow("E_W T3 zone 1") << "E_W" << 3 << 1 << 80 << 160 << 32 << s << ZoneRect{0, 0, 80, 32}
                                    << ZoneRect{80, 0, 80, 32} << none << -1 << false;
-    QTest::newRow("E_W T4 zone 1 changes nothing") << "E_W" << 4 << 1 << 64 << 128 << 32 << s
-                                                   << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 32, 16}
-                                                   << ZoneRect{32, 16, 96, 16} << -1 << false;
+    QTest::newRow("E_W T4 zone 1 changes nothing")
+        << "E_W" << 4 << 1 << 64 << 128 << 32 << s << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 32, 16}
+        << ZoneRect{32, 16, 96, 16} << -1 << false;
     QTest::newRow("E_W T4 zone 2") << "E_W" << 4 << 2 << 50 << 128 << 32 << s << ZoneRect{0, 0, 128, 16}
                                    << ZoneRect{0, 16, 48, 16} << ZoneRect{48, 16, 80, 16} << -1 << false;
-    QTest::newRow("E_W T4 zone 2 keeps zone 3 8 wide") << "E_W" << 4 << 2 << 1000 << 128 << 32 << s
-                                                        << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 120, 16}
-                                                        << ZoneRect{120, 16, 8, 16} << -1 << false;
+    QTest::newRow("E_W T4 zone 2 keeps zone 3 8 wide")
+        << "E_W" << 4 << 2 << 1000 << 128 << 32 << s << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 120, 16}
+        << ZoneRect{120, 16, 8, 16} << -1 << false;
     QTest::newRow("E_W T4 zone 3 W - 4 leaves zone 2 8 wide")
         << "E_W" << 4 << 3 << 124 << 128 << 32 << s << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 8, 16}
         << ZoneRect{8, 16, 120, 16} << -1 << false;
-    QTest::newRow("E_W T4 zone 3 at least 16") << "E_W" << 4 << 3 << 8 << 128 << 32 << s
-                                               << ZoneRect{0, 0, 128, 16} << ZoneRect{0, 16, 112, 16}
-                                               << ZoneRect{112, 16, 16, 16} << -1 << false;
-    QTest::newRow("E_W T4 zone 3 on 100: snap leaves it wider") << "E_W" << 4 << 3 << 8 << 100 << 32 << s
-                                                                << ZoneRect{0, 0, 100, 16} << ZoneRect{0, 16, 80, 16}
-                                                                << ZoneRect{80, 16, 20, 16} << -1 << false;
-    QTest::newRow("E_H T4 zone 3 is H - value") << "E_H" << 4 << 3 << 24 << 128 << 64 << s
-                                                << ZoneRect{0, 0, 128, 40} << ZoneRect{0, 40, 32, 24}
-                                                << ZoneRect{32, 40, 96, 24} << -1 << false;
+    QTest::newRow("E_W T4 zone 3 at least 16") << "E_W" << 4 << 3 << 8 << 128 << 32 << s << ZoneRect{0, 0, 128, 16}
+                                               << ZoneRect{0, 16, 112, 16} << ZoneRect{112, 16, 16, 16} << -1 << false;
+    QTest::newRow("E_W T4 zone 3 on 100: snap leaves it wider")
+        << "E_W" << 4 << 3 << 8 << 100 << 32 << s << ZoneRect{0, 0, 100, 16} << ZoneRect{0, 16, 80, 16}
+        << ZoneRect{80, 16, 20, 16} << -1 << false;
+    QTest::newRow("E_H T4 zone 3 is H - value") << "E_H" << 4 << 3 << 24 << 128 << 64 << s << ZoneRect{0, 0, 128, 40}
+                                                << ZoneRect{0, 40, 32, 24} << ZoneRect{32, 40, 96, 24} << -1 << false;
     // A sign smaller than two zones never gets a negative size.
     QTest::newRow("E_H T2 on a 4-high sign") << "E_H" << 2 << 1 << 8 << 128 << 4 << s << ZoneRect{0, 0, 128, 0}
                                              << ZoneRect{0, 0, 128, 4} << none << -1 << false;

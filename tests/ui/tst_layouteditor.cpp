@@ -1,7 +1,6 @@
 #include "uifixture.h"
 
 #include "model/contentfiles.h"
-#include "model/gbk.h"
 #include "project/treecaptions.h"
 #include "ui/layout/zoomview.h"
 #include "ui/project/programnavigator.h"
@@ -78,6 +77,7 @@ private slots:
     void dragPanelPastTheCorner();
     void zonePictureSelectsZone();
     void zoomByThree();
+    void zoomEnlargesTheStrip();
     void clockMenuOnTextZone();
 };
 
@@ -229,6 +229,28 @@ void TestLayoutEditor::zoomByThree()
     // The next render shows factor 1 again.
     f.window().navigator()->renderZone(3, 2);
     QCOMPARE(image1->size(), QSize(64, 16));
+}
+
+void TestLayoutEditor::zoomEnlargesTheStrip()
+{
+    WindowFixture f;
+    ZoomView *view = f.window().zoomView();
+    auto *image1 = f.window().findChild<QLabel *>(QStringLiteral("Image1"));
+    auto *image100 = f.window().findChild<QLabel *>(QStringLiteral("Image100"));
+    view->showStrip(pattern(300, 16));
+    QVERIFY(image1->isHidden());
+    QVERIFY(!image100->isHidden());
+    const QSize pageStack = image1->size();
+    f.window().findChild<QAction *>(QStringLiteral("N12"))->trigger();
+    QCOMPARE(image100->size(), QSize(600, 32));
+    QCOMPARE(image1->size(), pageStack);
+    QCOMPARE(image100->grab().toImage().pixel(599, 31), pattern(300, 16).pixel(299, 15));
+    // Back to the page stack, at factor 1.
+    view->showPicture(pattern(64, 16));
+    QVERIFY(image100->isHidden());
+    QCOMPARE(image1->size(), QSize(64, 16));
+    f.window().findChild<QAction *>(QStringLiteral("N15"))->trigger();
+    QCOMPARE(image1->size(), QSize(320, 80));
 }
 
 void TestLayoutEditor::clockMenuOnTextZone()

@@ -142,8 +142,8 @@ void ZoneLayoutEditor::boxChanged(LayoutBox which)
     if (ws.LayoutLoading >= 100 || !editable() || !box(which))
         return;
     const int templateId = ws.currentProgram().Template;
-    const BoxEdit edit = boxEdited(which, templateId, ws.CurrentZone, box(which)->value(),
-                                   m_preview->split(templateId), ws.display().ScreenWidth, ws.display().ScreenHeight);
+    const BoxEdit edit = boxEdited(which, templateId, ws.CurrentZone, box(which)->value(), m_preview->split(templateId),
+                                   ws.display().ScreenWidth, ws.display().ScreenHeight);
     if (edit.reset) {
         ws.LayoutLoading = 200;
         setBox(which, *edit.reset);

@@ -29,8 +29,8 @@ struct NavigatorParts
     ProgramTree *tree = nullptr;
     TemplatePreview *preview = nullptr;
     PropertyWindow *properties = nullptr;
-    QButtonGroup *zoneKinds = nullptr; // the items of RadioGroup1
-    QLabel *zoomPicture = nullptr;     // Image1
+    QButtonGroup *zoneKinds = nullptr;              // the items of RadioGroup1
+    QLabel *zoomPicture = nullptr;                  // Image1
     std::function<void(const QImage &)> showResult; // the result view at factor 1
     TemplateChooser *templateChooser = nullptr;
     QList<QAction *> deleteActions;
