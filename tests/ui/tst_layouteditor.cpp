@@ -72,6 +72,7 @@ class TestLayoutEditor : public QObject
     Q_OBJECT
 private slots:
     void dragBarOfTemplate2();
+    void dragBarsOfTemplate4();
     void zone3WidthOfTemplate4();
     void startPointForcedToZero();
     void dragPanelPastTheCorner();
@@ -113,6 +114,25 @@ void TestLayoutEditor::dragBarOfTemplate2()
     QCOMPARE(bar->geometry(), QRect(6, 6 + 16, 128, 5));
     // The program's node is selected afterwards.
     QCOMPARE(f.window().tree()->currentItem()->text(0), programCaption(1));
+}
+
+void TestLayoutEditor::dragBarsOfTemplate4()
+{
+    WindowFixture f;
+    selectZone(f, 3, 3);
+    TemplatePreview *preview = f.window().preview();
+    const ProgramRecord &p = f.ws().program(3);
+    // Splitter4 ends as Splitter3 does: 32 + 45 = 77, snapped to 72.
+    dragBar(preview->findChild<QFrame *>(QStringLiteral("Splitter4")), QPoint(45, 0));
+    QCOMPARE(rect(p.Zones[2]), QStringLiteral("0,16 72x16"));
+    QCOMPARE(rect(p.Zones[3]), QStringLiteral("72,16 56x16"));
+    QCOMPARE(boxes(f), QStringLiteral("72,16 56x16"));
+    dragBar(preview->findChild<QFrame *>(QStringLiteral("Splitter3")), QPoint(0, 100));
+    QCOMPARE(rect(p.Zones[1]), QStringLiteral("0,0 128x24"));
+    QCOMPARE(rect(p.Zones[2]), QStringLiteral("0,24 72x8"));
+    QCOMPARE(rect(p.Zones[3]), QStringLiteral("72,24 56x8"));
+    QCOMPARE(preview->zonePictureLabel(4, 3)->mapTo(preview->panel(4), QPoint(0, 0)), QPoint(6 + 72 + 5, 6 + 24 + 5));
+    QCOMPARE(preview->panel(4)->size(), QSize(128 + 17, 32 + 17));
 }
 
 void TestLayoutEditor::zone3WidthOfTemplate4()
