@@ -194,12 +194,14 @@ void TMAINForm::buildPopupMenus()
 
     m_zoomMenu = new QMenu(this);
     m_zoomMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    void (ZoomView::*const zoomHandlers[5])() = {&ZoomView::N11Click, &ZoomView::N12Click, &ZoomView::N13Click,
+                                                 &ZoomView::N14Click, &ZoomView::N15Click};
     for (int k = 1; k <= 5; ++k) {
         if (k > 1)
             m_zoomMenu->addSeparator();
         QAction *action = m_zoomMenu->addAction(QStringLiteral("放大%1倍").arg(k));
         action->setObjectName(QStringLiteral("N%1").arg(10 + k));
-        connect(action, &QAction::triggered, this, [this, k] { m_zoomView->zoom(k); });
+        connect(action, &QAction::triggered, m_zoomView, zoomHandlers[k - 1]);
     }
     auto popupZoom = [this](QWidget *source, const QPoint &at) { m_zoomMenu->popup(source->mapToGlobal(at)); };
     connect(m_zoomPane, &QWidget::customContextMenuRequested, this,
