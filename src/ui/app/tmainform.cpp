@@ -12,6 +12,8 @@
 #include "ui/app/statuspanels.h"
 #include "ui/app/userprompts.h"
 #include "ui/app/zonerendering.h"
+#include "ui/layout/zonelayouteditor.h"
+#include "ui/layout/zoomview.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -127,6 +129,7 @@ void TMAINForm::buildWindow()
     m_preview = m_ui->TemplatePreview;
     m_zoomPane = m_ui->ScrollBox2;
     m_zoomPicture = m_ui->Image1;
+    m_zoomView = new ZoomView(m_ui->Image1, m_ui->Image100, this);
     preparePane(m_ui->ScrollBox1, QStringLiteral("显示屏整体阅览"), QStringLiteral("Label35"));
     preparePane(m_zoomPane, QStringLiteral("分区放大阅览"), QStringLiteral("Label24"));
     for (QScrollArea *pane : {m_ui->ScrollBox1, m_ui->ScrollBox2})
@@ -154,11 +157,13 @@ void TMAINForm::buildWindow()
     parts.properties = m_properties;
     parts.zoneKinds = m_zoneKinds;
     parts.zoomPicture = m_zoomPicture;
+    parts.showResult = [this](const QImage &picture) { m_zoomView->showPicture(picture); };
     parts.templateChooser = m_templateChooser;
     parts.deleteActions = {m_commands->menuDeleteProgram, m_commands->toolDelete};
     parts.prompts = [this]() -> UserPrompts & { return *m_prompts; };
     parts.statusChanged = [this] { refreshStatus(); };
     m_navigator = new ProgramNavigator(m_workspace, m_renderers, parts, this);
+    m_layoutEditor = new ZoneLayoutEditor(m_workspace, m_navigator, m_preview, m_properties, this);
 
     buildPopupMenus();
     connectCommands();
@@ -187,14 +192,16 @@ void TMAINForm::buildPopupMenus()
             m_treeMenu->popup(m_tree->viewport()->mapToGlobal(at));
     });
 
-    // The zoom commands come with the zoom preview.
     m_zoomMenu = new QMenu(this);
     m_zoomMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    void (ZoomView::*const zoomHandlers[5])() = {&ZoomView::N11Click, &ZoomView::N12Click, &ZoomView::N13Click,
+                                                 &ZoomView::N14Click, &ZoomView::N15Click};
     for (int k = 1; k <= 5; ++k) {
         if (k > 1)
             m_zoomMenu->addSeparator();
         QAction *action = m_zoomMenu->addAction(QStringLiteral("放大%1倍").arg(k));
         action->setObjectName(QStringLiteral("N%1").arg(10 + k));
+        connect(action, &QAction::triggered, m_zoomView, zoomHandlers[k - 1]);
     }
     auto popupZoom = [this](QWidget *source, const QPoint &at) { m_zoomMenu->popup(source->mapToGlobal(at)); };
     connect(m_zoomPane, &QWidget::customContextMenuRequested, this,
