@@ -1,5 +1,7 @@
 #include "cli/command.h"
 
+#include "cli/controlcommands.h"
+#include "cli/hardwarecommands.h"
 #include "cli/infocommand.h"
 #include "cli/rendercommand.h"
 #include "cli/resavecommand.h"
@@ -14,14 +16,37 @@ std::unique_ptr<Command> Command::create(const QString &name)
         return std::make_unique<ResaveCommand>();
     if (name == QLatin1String("render"))
         return std::make_unique<RenderCommand>();
+    if (name == QLatin1String("power"))
+        return std::make_unique<PowerCommand>();
+    if (name == QLatin1String("pause") || name == QLatin1String("resume"))
+        return std::make_unique<PauseCommand>(name == QLatin1String("pause"));
+    if (name == QLatin1String("time"))
+        return std::make_unique<TimeCommand>();
+    if (name == QLatin1String("brightness"))
+        return std::make_unique<BrightnessCommand>();
+    if (name == QLatin1String("border"))
+        return std::make_unique<BorderCommand>();
+    if (name == QLatin1String("screen-set"))
+        return std::make_unique<ScreenSetCommand>();
+    if (name == QLatin1String("read-params"))
+        return std::make_unique<ReadParamsCommand>();
+    if (name == QLatin1String("test"))
+        return std::make_unique<TestCommand>();
+    if (name == QLatin1String("find"))
+        return std::make_unique<FindCommand>();
     return nullptr;
 }
 
 QString Command::usage()
 {
-    return QStringLiteral("usage: lumetra-cli [--home DIR] info PROJECT [--json]\n"
-                          "       lumetra-cli [--home DIR] resave PROJECT [--as NEW.zvp]\n"
-                          "       lumetra-cli [--home DIR] render PROJECT [--program N] [--zone Z]\n");
+    return QStringLiteral(
+        "usage: lumetra-cli [--home DIR] info PROJECT [--json]\n"
+        "       lumetra-cli [--home DIR] resave PROJECT [--as NEW.zvp]\n"
+        "       lumetra-cli [--home DIR] render PROJECT [--program N] [--zone Z]\n"
+        "       lumetra-cli [--home DIR] power on|off | pause | resume | border on|off [--port DEVICE]\n"
+        "       lumetra-cli [--home DIR] time [--on HH:MM --off HH:MM] [--port DEVICE]\n"
+        "       lumetra-cli [--home DIR] brightness --day HH:MM LEVEL --night HH:MM LEVEL "
+        "[--port DEVICE]\n");
 }
 
 QString ArgReader::option(const QString &name)

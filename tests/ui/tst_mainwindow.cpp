@@ -40,6 +40,11 @@ public:
     }
 };
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 const QString ExitQuestion = QStringLiteral("请确定是否退出该系统?\r\n退出按'Yes',不退出按'NO'.");
 const QString SaveQuestion = QStringLiteral("请确定是否保存信息?\r\n保存按'Yes',不保存按'NO'.");
@@ -62,7 +67,7 @@ private slots:
     void exitWithoutChangesAsksOnce();
     void exitAnsweredNoStaysOpen();
     void menuSaveKeepsFlagToolbarSaveClears();
-    void newThenSaveOverwritesTheOpenProject();
+    void saveAfterNewGoesThroughSaveAs();
     void failedSaveNamesFileAndIsNoSuccess();
     void openBuildsTreeOnProgram1();
     void openUnreadableKeepsProject();
@@ -278,18 +283,26 @@ void TestMainWindow::menuSaveKeepsFlagToolbarSaveClears()
     QCOMPARE(f.window().tree()->currentItem()->text(0), QStringLiteral("分区1 "));
 }
 
-void TestMainWindow::newThenSaveOverwritesTheOpenProject()
+void TestMainWindow::saveAfterNewGoesThroughSaveAs()
 {
     WindowFixture f;
     const QString path = f.ws().ProjectPath;
+    const QByteArray before = readAll(path);
     f.window().commands()->menuNew->trigger();
     QCOMPARE(f.window().tree()->topLevelItemCount(), 1);
     QCOMPARE(f.window().tree()->root()->childCount(), 0);
     QCOMPARE(f.ws().display().ProgramCount, 0);
 
-    // New keeps the file that was open: Save writes the empty project there.
+    f.prompts().savePath.clear(); // the operator cancels the dialog
     f.window().commands()->menuSave->trigger();
-    QCOMPARE(f.prompts().saveDialogs, 0);
+    QCOMPARE(f.prompts().saveDialogs, 1);
+    QCOMPARE(f.prompts().saveDialogName, QStringLiteral("Project.zvp"));
+    QVERIFY(!f.prompts().shown.contains(Saved));
+    QCOMPARE(readAll(path), before);
+
+    // Confirmed in the dialog, the old habit still works.
+    f.prompts().savePath = path;
+    f.window().commands()->menuSave->trigger();
     QCOMPARE(f.prompts().shown, QStringList{Saved});
     WorkspaceState saved;
     LoadProject(saved, path);

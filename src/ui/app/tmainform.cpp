@@ -14,6 +14,8 @@
 #include "ui/app/zonerendering.h"
 #include "ui/content/textpanel.h"
 #include "ui/layout/clockpanel.h"
+#include "ui/layout/zonelayouteditor.h"
+#include "ui/layout/zoomview.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -104,8 +106,7 @@ TMAINForm::TMAINForm(const QString &home, QWidget *parent)
     TextPanelParts text;
     text.window = this;
     text.signPane = m_preview;
-    text.zoomPages = m_zoomPicture;
-    text.zoomStrip = m_ui->Image100;
+    text.zoom = m_zoomView;
     text.renderer = shared.text;
     text.renderZone = [this](int program, int slot) { m_navigator->renderZone(program, slot); };
     text.prompts = [this]() -> UserPrompts & { return *m_prompts; };
@@ -114,8 +115,7 @@ TMAINForm::TMAINForm(const QString &home, QWidget *parent)
     ClockPanelParts clock;
     clock.window = this;
     clock.signPane = m_preview;
-    clock.zoomPages = m_zoomPicture;
-    clock.zoomStrip = m_ui->Image100;
+    clock.zoom = m_zoomView;
     clock.renderer = shared.clock;
     clock.prompts = [this]() -> UserPrompts & { return *m_prompts; };
     m_properties->clockPanel()->attach(std::move(clock));
@@ -149,6 +149,7 @@ void TMAINForm::buildWindow()
     m_preview = m_ui->TemplatePreview;
     m_zoomPane = m_ui->ScrollBox2;
     m_zoomPicture = m_ui->Image1;
+    m_zoomView = new ZoomView(m_ui->Image1, m_ui->Image100, this);
     preparePane(m_ui->ScrollBox1, QStringLiteral("显示屏整体阅览"), QStringLiteral("Label35"));
     preparePane(m_zoomPane, QStringLiteral("分区放大阅览"), QStringLiteral("Label24"));
     for (QScrollArea *pane : {m_ui->ScrollBox1, m_ui->ScrollBox2})
@@ -176,11 +177,13 @@ void TMAINForm::buildWindow()
     parts.properties = m_properties;
     parts.zoneKinds = m_zoneKinds;
     parts.zoomPicture = m_zoomPicture;
+    parts.showResult = [this](const QImage &picture) { m_zoomView->showPicture(picture); };
     parts.templateChooser = m_templateChooser;
     parts.deleteActions = {m_commands->menuDeleteProgram, m_commands->toolDelete};
     parts.prompts = [this]() -> UserPrompts & { return *m_prompts; };
     parts.statusChanged = [this] { refreshStatus(); };
     m_navigator = new ProgramNavigator(m_workspace, m_renderers, parts, this);
+    m_layoutEditor = new ZoneLayoutEditor(m_workspace, m_navigator, m_preview, m_properties, this);
 
     buildPopupMenus();
     connectCommands();
@@ -209,14 +212,16 @@ void TMAINForm::buildPopupMenus()
             m_treeMenu->popup(m_tree->viewport()->mapToGlobal(at));
     });
 
-    // The zoom commands come with the zoom preview.
     m_zoomMenu = new QMenu(this);
     m_zoomMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    void (ZoomView::*const zoomHandlers[5])() = {&ZoomView::N11Click, &ZoomView::N12Click, &ZoomView::N13Click,
+                                                 &ZoomView::N14Click, &ZoomView::N15Click};
     for (int k = 1; k <= 5; ++k) {
         if (k > 1)
             m_zoomMenu->addSeparator();
         QAction *action = m_zoomMenu->addAction(QStringLiteral("放大%1倍").arg(k));
         action->setObjectName(QStringLiteral("N%1").arg(10 + k));
+        connect(action, &QAction::triggered, m_zoomView, zoomHandlers[k - 1]);
     }
     auto popupZoom = [this](QWidget *source, const QPoint &at) { m_zoomMenu->popup(source->mapToGlobal(at)); };
     connect(m_zoomPane, &QWidget::customContextMenuRequested, this,
@@ -336,6 +341,7 @@ void TMAINForm::fileNew()
     m_navigator->showpanel(0);
     m_properties->schedule()->setScheduleVisible(false);
     m_navigator->Loadtoscreen(0);
+    m_unsavedNewProject = true;
 }
 
 void TMAINForm::fileOpen()
@@ -354,6 +360,7 @@ void TMAINForm::fileOpen()
             m_tree->setCurrentItem(m_tree->root());
             m_navigator->buildTree();
             ws.ModifiedFlag = 0;
+            m_unsavedNewProject = false;
         } catch (const Error &error) {
             // The project open before stays open, unchanged.
             m_prompts->error(this, error.text());
@@ -398,6 +405,8 @@ bool TMAINForm::runSave(const QString &path, bool asNewPath)
 
 bool TMAINForm::saveFromMenu()
 {
+    if (m_unsavedNewProject)
+        return saveAs();
     return runSave(m_workspace.ProjectPath, false);
 }
 
@@ -426,7 +435,10 @@ bool TMAINForm::saveAs()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".Zvp");
-    return runSave(path, true);
+    if (!runSave(path, true))
+        return false;
+    m_unsavedNewProject = false;
+    return true;
 }
 
 void TMAINForm::showAbout()

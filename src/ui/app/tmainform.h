@@ -28,6 +28,8 @@ class StatusPanels;
 class TemplateChooser;
 class TemplatePreview;
 class UserPrompts;
+class ZoneLayoutEditor;
+class ZoomView;
 
 // The main window: it owns the workspace and every panel, runs the file
 // commands and the exit sequence. The tree's behaviour is ProgramNavigator's.
@@ -42,6 +44,8 @@ public:
     Workspace &workspace() { return m_workspace; }
     ZoneRenderers &renderers() { return m_renderers; }
     ProgramNavigator *navigator() const { return m_navigator; }
+    ZoneLayoutEditor *layoutEditor() const { return m_layoutEditor; }
+    ZoomView *zoomView() const { return m_zoomView; }
     ProgramTree *tree() const { return m_tree; }
     TemplatePreview *preview() const { return m_preview; }
     PropertyWindow *properties() const { return m_properties; }
@@ -90,8 +94,13 @@ private:
     SavingWindow *m_savingWindow = nullptr;
     AboutBox *m_aboutBox = nullptr;
     ProgramNavigator *m_navigator = nullptr;
+    ZoneLayoutEditor *m_layoutEditor = nullptr;
+    ZoomView *m_zoomView = nullptr;
     QMenu *m_treeMenu = nullptr;
     QMenu *m_zoomMenu = nullptr;
+    // New keeps the path of the project open before; the first save after
+    // it goes through Save As so that file is not overwritten unasked.
+    bool m_unsavedNewProject = false;
 };
 
 } // namespace lumetra

@@ -13,6 +13,7 @@
 #include "ui/app/userprompts.h"
 #include "ui/content/swatchgroup.h"
 #include "ui/layout/editedzonepicture.h"
+#include "ui/layout/zoomview.h"
 #include "ui/project/templatepreview.h"
 
 #include <QCheckBox>
@@ -187,27 +188,14 @@ void TextPanel::showPages(QImage pages, QImage strip, bool continuous, int zoneW
 {
     const int pageCount = zoneHeight < 1 ? 1 : pages.height() / zoneHeight;
     ZoneBitmap::drawPageMarks(pages, zoneHeight, pageCount);
-    if (QLabel *view = m_parts.zoomPages) {
-        view->setPixmap(QPixmap::fromImage(pages));
-        view->setFixedSize(pages.size());
-        view->setVisible(!continuous);
+    if (!m_parts.zoom)
+        return;
+    if (continuous) {
+        ZoneBitmap::drawSliceMarks(strip, zoneWidth, pageCount);
+        m_parts.zoom->showStrip(strip);
+    } else {
+        m_parts.zoom->showPicture(pages);
     }
-    if (QLabel *view = m_parts.zoomStrip) {
-        if (continuous) {
-            ZoneBitmap::drawSliceMarks(strip, zoneWidth, pageCount);
-            view->setPixmap(QPixmap::fromImage(strip));
-            view->setFixedSize(strip.size());
-        }
-        view->setVisible(continuous);
-    }
-}
-
-void TextPanel::showPagesView()
-{
-    if (m_parts.zoomStrip)
-        m_parts.zoomStrip->hide();
-    if (m_parts.zoomPages)
-        m_parts.zoomPages->show();
 }
 
 // After the renderer hook has saved the zone: the zoom views from the file.

@@ -24,14 +24,14 @@ class SwatchGroup;
 class TemplatePreview;
 class TextRenderer;
 class UserPrompts;
+class ZoomView;
 
 // What the text panel shows its results in; all owned by the main window.
 struct TextPanelParts
 {
     QWidget *window = nullptr;
     TemplatePreview *signPane = nullptr;
-    QLabel *zoomPages = nullptr; // Image1
-    QLabel *zoomStrip = nullptr; // Image100
+    ZoomView *zoom = nullptr; // Image1 and Image100
     std::shared_ptr<TextRenderer> renderer;
     // The window's renderer hook for the zone, showing its saved picture.
     std::function<void(int program, int slot)> renderZone;
@@ -69,9 +69,6 @@ public:
     void CheckBox13Click();
     void swatchClick(int colourCode); // Image6Click, Image3Click, Image2Click
     void SpeedButton1Click();
-
-    // The zoom pane back to Image1 alone, as every other zone shows.
-    void showPagesView();
 
     // What the controls hold besides the record.
     TextPanelChoice choice() const;

@@ -9,6 +9,7 @@
 #include "ui/app/userprompts.h"
 #include "ui/content/swatchgroup.h"
 #include "ui/layout/editedzonepicture.h"
+#include "ui/layout/zoomview.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -219,13 +220,8 @@ void ClockPanel::Edit4Change()
 
 void ClockPanel::showRender(const QImage &bitmap)
 {
-    if (QLabel *view = m_parts.zoomPages) {
-        view->setPixmap(QPixmap::fromImage(bitmap));
-        view->setFixedSize(bitmap.size());
-        view->show();
-    }
-    if (m_parts.zoomStrip)
-        m_parts.zoomStrip->hide();
+    if (m_parts.zoom)
+        m_parts.zoom->showPicture(bitmap);
     if (m_parts.signPane)
         showEditedZonePicture(*m_parts.signPane, m_workspace, bitmap);
 }

@@ -25,14 +25,14 @@ class ClockRenderer;
 class SwatchGroup;
 class TemplatePreview;
 class UserPrompts;
+class ZoomView;
 
 // What the clock panel shows its results in; all owned by the main window.
 struct ClockPanelParts
 {
     QWidget *window = nullptr;
     TemplatePreview *signPane = nullptr;
-    QLabel *zoomPages = nullptr; // Image1
-    QLabel *zoomStrip = nullptr; // Image100
+    ZoomView *zoom = nullptr; // Image1 and Image100
     std::shared_ptr<ClockRenderer> renderer;
     std::function<UserPrompts &()> prompts;
 };

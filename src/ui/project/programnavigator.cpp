@@ -1,5 +1,6 @@
 #include "ui/project/programnavigator.h"
 
+#include "content/textfaces.h"
 #include "model/contentfiles.h"
 #include "model/gbk.h"
 #include "project/programcommands.h"
@@ -119,7 +120,15 @@ void ProgramNavigator::showZonePicture(int program, int slot)
 {
     const QImage picture = zonePicture(m_workspace, program, slot);
     m_parts.preview->setZonePicture(m_workspace.program(program).Template, slot, picture);
-    if (program == m_workspace.CurrentProgram && slot == m_workspace.CurrentZone && m_parts.zoomPicture)
+    if (program == m_workspace.CurrentProgram && slot == m_workspace.CurrentZone)
+        showResult(picture);
+}
+
+void ProgramNavigator::showResult(const QImage &picture)
+{
+    if (m_parts.showResult)
+        m_parts.showResult(picture);
+    else if (m_parts.zoomPicture)
         m_parts.zoomPicture->setPixmap(QPixmap::fromImage(picture));
 }
 
@@ -320,9 +329,9 @@ void ProgramNavigator::addProgram()
     Workspace &ws = m_workspace;
     ws.UiReady = 0;
     if (m_parts.zoomPicture) {
-        QPixmap black(m_parts.zoomPicture->size().expandedTo(QSize(1, 1)));
+        QImage black(m_parts.zoomPicture->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
         black.fill(Qt::black);
-        m_parts.zoomPicture->setPixmap(black);
+        showResult(black);
     }
     ws.CurrentZone = 1;
     if (programLimitReached(ws)) {
@@ -404,7 +413,8 @@ void ProgramNavigator::setZoneKindFromMenu(int kind)
     Workspace &ws = m_workspace;
     if (ws.CurrentProgram < 1)
         return;
-    lumetra::setZoneKindFromMenu(ws, kind, SongtiFaceIndex);
+    // "宋体" where the text panel's face list has it, -1 when it has not.
+    lumetra::setZoneKindFromMenu(ws, kind, int(TextFaces::faceNames().indexOf(TextFaces::songTi())));
     find_fenqu(ws.CurrentZone);
     OBJECT_TREEMouseDown(false);
 }

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QAction;
+class QImage;
 class QButtonGroup;
 class QLabel;
 class QTreeWidgetItem;
@@ -28,8 +29,9 @@ struct NavigatorParts
     ProgramTree *tree = nullptr;
     TemplatePreview *preview = nullptr;
     PropertyWindow *properties = nullptr;
-    QButtonGroup *zoneKinds = nullptr; // the items of RadioGroup1
-    QLabel *zoomPicture = nullptr;     // Image1
+    QButtonGroup *zoneKinds = nullptr;              // the items of RadioGroup1
+    QLabel *zoomPicture = nullptr;                  // Image1
+    std::function<void(const QImage &)> showResult; // the result view at factor 1
     TemplateChooser *templateChooser = nullptr;
     QList<QAction *> deleteActions;
     std::function<UserPrompts &()> prompts;
@@ -81,6 +83,7 @@ private:
     void showZoneNode(QTreeWidgetItem *node);
     void setDeleteEnabled(bool enabled);
     void showZonePicture(int program, int slot);
+    void showResult(const QImage &picture);
 
     Workspace &m_workspace;
     ZoneRenderers &m_renderers;

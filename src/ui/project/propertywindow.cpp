@@ -103,9 +103,6 @@ bool PropertyWindow::schedulePanelShown() const
 void PropertyWindow::showEditor(Editor editor)
 {
     m_editors->setCurrentIndex(static_cast<int>(editor));
-    // Only a text zone plays as one continuous line.
-    if (editor != TextEditor)
-        m_textPanel->showPagesView();
 }
 
 PropertyWindow::Editor PropertyWindow::shownEditor() const

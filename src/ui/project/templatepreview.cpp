@@ -1,5 +1,7 @@
 #include "ui/project/templatepreview.h"
 
+#include "project/zonelayout.h"
+
 #include <QEvent>
 #include <QFrame>
 #include <QLabel>
@@ -37,10 +39,14 @@ TemplatePreview::TemplatePreview(QWidget *parent) : QWidget(parent)
         p.frame = makeFrame(this, panelNames[t - 1], QColor(192, 192, 192));
         p.frame->setFrameShape(QFrame::Panel);
         p.frame->setFrameShadow(QFrame::Raised);
+        p.frame->setProperty("template", t);
+        p.frame->installEventFilter(this);
         const int zones = templateZoneCount(t);
         for (int z = 1; z <= zones; ++z) {
             const QString zoneName = t == 1 ? QStringLiteral("m1_1") : QStringLiteral("M%1_%2").arg(t).arg(z);
             QFrame *zonePanel = makeFrame(p.frame, zoneName, t == 1 ? QColor(0, 0, 255) : QColor(0, 0, 0));
+            zonePanel->setProperty("template", t);
+            zonePanel->installEventFilter(this);
             auto *picture = new QLabel(zonePanel);
             picture->setObjectName(t == 1 ? QStringLiteral("m1_bmp") : zoneName + QStringLiteral("_BMP"));
             // One screen pixel per LED: a taller page stack shows its first
@@ -50,6 +56,7 @@ TemplatePreview::TemplatePreview(QWidget *parent) : QWidget(parent)
             picture->setToolTip(t == 1 ? QStringLiteral("单击选择对应项目")
                                        : QStringLiteral("单击选择对应项目，双击进入编辑环境"));
             picture->setProperty("zone", z);
+            picture->setProperty("template", t);
             picture->installEventFilter(this);
             p.zones[static_cast<std::size_t>(z - 1)] = zonePanel;
             p.pictures[static_cast<std::size_t>(z - 1)] = picture;
@@ -62,6 +69,11 @@ TemplatePreview::TemplatePreview(QWidget *parent) : QWidget(parent)
                 barNames[t - 1][b] == QLatin1String("Splitter1") || barNames[t - 1][b] == QLatin1String("Splitter4");
             bar->setToolTip(vertical ? QStringLiteral("通过移动这里可以改变分区左右大小")
                                      : QStringLiteral("通过移动这里可以改变分区上下大小"));
+            bar->setCursor(vertical ? Qt::SplitHCursor : Qt::SplitVCursor);
+            bar->setProperty("template", t);
+            bar->setProperty("vertical", vertical);
+            bar->setProperty("bar", b);
+            bar->installEventFilter(this);
             p.bars[static_cast<std::size_t>(b)] = bar;
         }
         p.frame->hide();
@@ -95,7 +107,8 @@ void TemplatePreview::sizePanel(int templateId, int width, int height, const Tem
     QFrame *frame = panel(templateId);
     if (!frame)
         return;
-    const TemplatePanel &p = m_panels[static_cast<std::size_t>(templateId - 1)];
+    TemplatePanel &p = m_panels[static_cast<std::size_t>(templateId - 1)];
+    p.sign = QSize(width, height);
     frame->resize(templatePanelSize(templateId, width, height));
     const auto sizes = lumetra::zonePanelSizes(templateId, width, height, split);
     auto place = [&](int z, int x, int y) {
@@ -127,6 +140,11 @@ void TemplatePreview::sizePanel(int templateId, int width, int height, const Tem
     default:
         break;
     }
+    updateExtent(frame);
+}
+
+void TemplatePreview::updateExtent(const QFrame *frame)
+{
     // The pane scrolls over the whole panel.
     setMinimumSize(frame->x() + frame->width() + 30, frame->y() + frame->height() + 30);
 }
@@ -152,6 +170,18 @@ std::array<QSize, MaxZonesUsed> TemplatePreview::zonePanelSizes(int templateId) 
     return sizes;
 }
 
+TemplateSplit TemplatePreview::split(int templateId) const
+{
+    TemplateSplit split;
+    if (QFrame *zone1 = zonePanel(templateId, 1)) {
+        split.h1 = zone1->height();
+        split.w1 = zone1->width();
+    }
+    if (QFrame *zone2 = zonePanel(templateId, 2))
+        split.w2 = zone2->width();
+    return split;
+}
+
 void TemplatePreview::setZonePicture(int templateId, int zone, const QImage &image)
 {
     if (QLabel *label = zonePictureLabel(templateId, zone))
@@ -172,15 +202,84 @@ void TemplatePreview::colourZonePanels()
 
 bool TemplatePreview::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress) {
-        auto *mouse = static_cast<QMouseEvent *>(event);
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    if (!widget || widget->property("template").toInt() < 1)
+        return QWidget::eventFilter(watched, event);
+    if (widget->property("vertical").isValid())
+        return barEvent(widget, mouse);
+    return panelEvent(widget, mouse);
+}
+
+bool TemplatePreview::barEvent(QWidget *bar, QMouseEvent *mouse)
+{
+    const int t = bar->property("template").toInt();
+    const bool vertical = bar->property("vertical").toBool();
+    const QPoint at = mouse->position().toPoint();
+    switch (mouse->type()) {
+    case QEvent::MouseButtonPress:
         if (mouse->button() == Qt::LeftButton) {
-            const int zone = watched->property("zone").toInt();
-            if (zone > 0)
-                emit zonePictureClicked(zone);
+            m_bar = bar;
+            m_barGrab = vertical ? at.x() : at.y();
         }
+        return true;
+    case QEvent::MouseMove: {
+        if (m_bar != bar || !(mouse->buttons() & Qt::LeftButton))
+            return true;
+        const TemplatePanel &p = m_panels[static_cast<std::size_t>(t - 1)];
+        const QPoint inPanel = bar->mapTo(p.frame, at);
+        TemplateSplit s = split(t);
+        const int zoneEdge = (vertical ? inPanel.x() : inPanel.y()) - m_barGrab - Border;
+        if (!vertical)
+            s.h1 = barDragLimit(zoneEdge, p.sign.height(), false);
+        else if (t == 3)
+            s.w1 = barDragLimit(zoneEdge, p.sign.width(), true);
+        else
+            s.w2 = barDragLimit(zoneEdge, p.sign.width(), true);
+        sizePanel(t, p.sign.width(), p.sign.height(), s);
+        return true;
     }
-    return QWidget::eventFilter(watched, event);
+    default:
+        if (m_bar == bar && mouse->button() == Qt::LeftButton) {
+            m_bar = nullptr;
+            emit barMoved(t);
+        }
+        return true;
+    }
+}
+
+bool TemplatePreview::panelEvent(QWidget *widget, QMouseEvent *mouse)
+{
+    const int t = widget->property("template").toInt();
+    QFrame *frame = panel(t);
+    const QPoint at = mouse->position().toPoint();
+    switch (mouse->type()) {
+    case QEvent::MouseButtonPress:
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        m_dragStart = at;
+        m_panelDrag = true;
+        if (const int zone = widget->property("zone").toInt(); zone > 0)
+            emit zonePictureClicked(zone);
+        return true;
+    case QEvent::MouseMove:
+        if (m_panelDrag && (mouse->buttons() & Qt::LeftButton) && frame->isVisible()) {
+            frame->move(frame->pos() + at - m_dragStart);
+            updateExtent(frame);
+        }
+        return true;
+    default:
+        if (!m_panelDrag || mouse->button() != Qt::LeftButton)
+            return false;
+        m_panelDrag = false;
+        frame->move(std::max(0, frame->x()), std::max(0, frame->y()));
+        updateExtent(frame);
+        emit panelDropped(frame->x(), frame->y());
+        return true;
+    }
 }
 
 } // namespace lumetra

@@ -14,8 +14,8 @@ namespace lumetra {
 
 // The whole-sign pane's content: the four template panels m1, M2, M3, M4,
 // each with its zone panels (m1_1, M2_1 …) and their pictures (m1_bmp,
-// M2_1_BMP …), at one pixel per LED. Dragging the bars and the panels comes
-// with the layout editor; here the panels are laid out from the free sizes.
+// M2_1_BMP …), at one pixel per LED. The bars and the visible panel can be
+// dragged; what a drag means for the zones is the layout editor's.
 class TemplatePreview : public QWidget
 {
     Q_OBJECT
@@ -32,6 +32,8 @@ public:
     QFrame *zonePanel(int templateId, int zone) const;
     QLabel *zonePictureLabel(int templateId, int zone) const;
     std::array<QSize, MaxZonesUsed> zonePanelSizes(int templateId) const;
+    // The free sizes as the template's zone panels show them.
+    TemplateSplit split(int templateId) const;
 
     void setZonePicture(int templateId, int zone, const QImage &image);
     // The colour a zone panel shows where no picture is: blue for template 1, black otherwise.
@@ -39,19 +41,34 @@ public:
 
 signals:
     void zonePictureClicked(int zone);
+    // A bar drag ended (Splitter4 ends as Splitter3 does).
+    void barMoved(int templateId);
+    // A panel drag ended there; never left of or above the pane.
+    void panelDropped(int left, int top);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool barEvent(QWidget *bar, QMouseEvent *mouse);
+    bool panelEvent(QWidget *widget, QMouseEvent *mouse);
+    void updateExtent(const QFrame *frame);
+
     struct TemplatePanel
     {
         QFrame *frame = nullptr;
         std::array<QFrame *, MaxZonesUsed> zones{};
         std::array<QLabel *, MaxZonesUsed> pictures{};
         std::array<QFrame *, 2> bars{};
+        QSize sign;
     };
     std::array<TemplatePanel, 4> m_panels;
+
+    // DragStart: where the pointer went down, relative to the control under it.
+    QPoint m_dragStart;
+    bool m_panelDrag = false;
+    QWidget *m_bar = nullptr; // the bar being dragged
+    int m_barGrab = 0;        // where on the bar it was taken
 };
 
 } // namespace lumetra

@@ -120,4 +120,4 @@ void TestLedFonts::ledPixels()
 }
 
 QTEST_MAIN(TestLedFonts)
-#include "test_ledfonts.moc"
+#include "tst_ledfonts.moc"

@@ -230,4 +230,4 @@ void TestTextLayout::strip()
 }
 
 QTEST_APPLESS_MAIN(TestTextLayout)
-#include "test_textlayout.moc"
+#include "tst_textlayout.moc"

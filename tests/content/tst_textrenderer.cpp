@@ -426,4 +426,4 @@ void TestTextRenderer::tooLargeFailsCleanly()
 }
 
 QTEST_MAIN(TestTextRenderer)
-#include "test_textrenderer.moc"
+#include "tst_textrenderer.moc"

@@ -106,4 +106,4 @@ void TestZoneBitmap::pageMarks()
 }
 
 QTEST_MAIN(TestZoneBitmap)
-#include "test_zonebitmap.moc"
+#include "tst_zonebitmap.moc"

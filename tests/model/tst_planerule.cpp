@@ -69,4 +69,4 @@ void TestPlaneRule::rowMatchesPixels()
 }
 
 QTEST_APPLESS_MAIN(TestPlaneRule)
-#include "test_planerule.moc"
+#include "tst_planerule.moc"

@@ -240,4 +240,4 @@ void TestPlaneTransfer::thresholdApplies()
 }
 
 QTEST_APPLESS_MAIN(TestPlaneTransfer)
-#include "test_planetransfer.moc"
+#include "tst_planetransfer.moc"

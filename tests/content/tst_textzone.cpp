@@ -205,4 +205,4 @@ void TestTextZone::doctobmpFillsPlanes()
 }
 
 QTEST_MAIN(TestTextZone)
-#include "test_textzone.moc"
+#include "tst_textzone.moc"

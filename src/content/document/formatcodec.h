@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QTextFormat>
+
+namespace lumetra {
+
+// A QTextFormat as JSON: its type and every property whose value is one of
+// the kinds text formats use (numbers, strings, colours, brushes, pens,
+// lengths, tab stops). Properties are keyed by Qt's property numbers, which
+// Qt keeps stable because its own streams rely on them. The object index is
+// never written: it only means something inside one document.
+QJsonObject encodeFormat(const QTextFormat &format);
+
+// False when the JSON is not a format; unknown value kinds are skipped.
+bool decodeFormat(const QJsonObject &json, QTextFormat &format);
+
+} // namespace lumetra
