@@ -37,7 +37,9 @@ int CardContent::screenWidth() const
 
 int CardContent::screenHeight() const
 {
-    return byteAt(parameters, 6);
+    // The height travels in one byte: a 256-row sign arrives as 0.
+    const int h = byteAt(parameters, 6);
+    return h == 0 && screenWidth() > 0 ? 256 : h;
 }
 
 bool CardContent::dualColour() const

@@ -27,8 +27,9 @@ void LedBoard::setPitch(int pitch)
     m_pitch = pitch;
     m_dots.clear();
     m_cover.assign(std::size_t(pitch * pitch), 0);
-    // A dot of 80 % of the pitch, its edge smoothed over four samples a side.
-    const double radius = 0.4 * pitch, centre = pitch / 2.0;
+    // A dot of 80 % of the pitch, its edge smoothed over four samples a side;
+    // at the smallest pitches the dots touch, or they would fade into the board.
+    const double radius = pitch < 4 ? 0.5 * pitch : 0.4 * pitch, centre = pitch / 2.0;
     for (int y = 0; y < pitch; ++y)
         for (int x = 0; x < pitch; ++x) {
             int inside = 0;
