@@ -5,9 +5,11 @@
 #include "layout/clockrenderer.h"
 #include "link/addressselectors.h"
 #include "link/frames.h"
+#include "link/programstream.h"
 #include "model/gbk.h"
 #include "sign/effects.h"
 #include "sign/signplayer.h"
+#include "sign/usbreader.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -64,6 +66,8 @@ private slots:
     void borderMoves();
     void savedContentPlaysTheSame();
     void damagedContentNeverCrashes();
+    void usbFileFeedsThePlayer();
+    void tallSignHeight();
 };
 
 void TestSignPlayer::moveFromRightEntersColumnByColumn_data()
@@ -403,6 +407,52 @@ void TestSignPlayer::damagedContentNeverCrashes()
     QString error;
     QVERIFY(!CardContent::load(empty.path(), loaded, error));
     QVERIFY(!error.isEmpty());
+}
+
+void TestSignPlayer::usbFileFeedsThePlayer()
+{
+    SignFixture f(64, 16, 1);
+    f.fullZone(1, 2, PageTurn, 1, 2);
+    // The stick's file: header, settings, then the program as hex with the
+    // disk's clock in the index, and the transfer-load record.
+    const AddressSelectors sel;
+    QByteArray file = QByteArray("01013131");
+    file += screenSetFrame(screenParameterBlock(f.display, f.display, ParameterBlockVariant::Serial)).toHex();
+    const auto sent = f.card();
+    QByteArray index = sent->program(1).index;
+    index.replace(244, 7, QByteArray::fromHex("1a030304100000")); // 2026-03-03, Tuesday, 16:00:00
+    file += index.toHex();
+    for (int i = 0; i < sent->program(1).blocks.size(); ++i)
+        file += programDataFrame(sel, 1, ProgramStream::blockNumber(i), sent->program(1).blocks.at(i)).toHex();
+    QByteArray load = QByteArray(265, '\xFC') + QByteArray(265, '\x97');
+    load[8] = 1;
+    load[9] = char(ProgramStream::finalBlockValue(sent->program(1).blocks.size() + 1));
+    file += load;
+
+    const UsbReader::Result r = UsbReader::parse(file);
+    QVERIFY2(r.error.isEmpty(), qPrintable(r.error));
+    SignCard card(SignCard::ClassB, 1, QString());
+    for (const SignFrame &frame : r.frames)
+        card.handle(frame, SignCard::Source::UsbFile);
+    const CardContent &c = card.content();
+    // The card's clock is the disk's from the moment it was read.
+    QCOMPARE(c.clockAt(c.timerSetAt), QDateTime(QDate(2026, 3, 3), QTime(16, 0)));
+    SignPlayer player(c, c.clockAt(c.timerSetAt));
+    QCOMPARE(player.playableCount(), 1);
+    QCOMPARE(mismatches(player.frame(2500), [](int x, int y) { return ledOf(SignFixture::pattern(x, y, 1)); }), 0);
+}
+
+void TestSignPlayer::tallSignHeight()
+{
+    // 256 rows do not fit the height byte: they arrive as 0.
+    SignFixture f(64, 256, 1);
+    f.fullZone(1, 1, PageTurn, 1, 2);
+    const auto card = f.card();
+    QCOMPARE(card->content().screenHeight(), 256);
+    SignPlayer player(card->content(), Noon);
+    const QImage frame = player.frame(0);
+    QCOMPARE(frame.size(), QSize(64, 256));
+    QCOMPARE(mismatches(frame, [](int x, int y) { return ledOf(SignFixture::pattern(x, y, 0)); }), 0);
 }
 
 QTEST_MAIN(TestSignPlayer)
