@@ -54,6 +54,8 @@ private slots:
     void moveFromRightEntersColumnByColumn();
     void effectsEndOnThePage_data();
     void effectsEndOnThePage();
+    void laterPagesPushTheOneBefore_data();
+    void laterPagesPushTheOneBefore();
     void pageTurnAfterStay_data();
     void pageTurnAfterStay();
     void clockShowsTheCardsTime();
@@ -126,6 +128,47 @@ void TestSignPlayer::effectsEndOnThePage()
         QVERIFY(mismatches(last, page) > 0);
     }
     QCOMPARE(mismatches(player.frame(steps * SignPlayer::stepMs(2)), page), 0);
+}
+
+void TestSignPlayer::laterPagesPushTheOneBefore_data()
+{
+    QTest::addColumn<int>("effect");
+    QTest::addColumn<bool>("clear");
+    QTest::addColumn<qint64>("ms");
+    QTest::addColumn<int>("before"); // page pushed out, -1 dark
+    QTest::addColumn<int>("after");
+    // Two pages, speed 1 (10 ms a step), stay 1 s; ten steps into an entry.
+    // The first pass of 立即显示…: 1000 ms, then 640 + 1000; a move's page 1640 ms.
+    QTest::newRow("立即显示向左移动: page 2 moves in") << int(ShowMoveLeft) << true << qint64(1100) << 0 << 1;
+    QTest::newRow("立即显示向左移动: page 1 again moves in")
+        << int(ShowMoveLeft) << true << qint64(1000 + 1640 + 100) << 1 << 0;
+    QTest::newRow("从右向左移动, cleared: onto the dark zone") << int(MoveLeft) << true << qint64(100) << -1 << 0;
+    QTest::newRow("从右向左移动, not cleared: over the last page") << int(MoveLeft) << false << qint64(100) << 1 << 0;
+    QTest::newRow("从右向左移动: page 2 pushes page 1") << int(MoveLeft) << true << qint64(1640 + 100) << 0 << 1;
+}
+
+void TestSignPlayer::laterPagesPushTheOneBefore()
+{
+    QFETCH(int, effect);
+    QFETCH(bool, clear);
+    QFETCH(qint64, ms);
+    QFETCH(int, before);
+    QFETCH(int, after);
+    SignFixture f(64, 16, 1);
+    f.fullZone(1, 2, effect, 1, 1).ClearBeforePlay = clear ? 1 : 0;
+    // Played for a minute: in sequence the program would start again after
+    // one pass, its first page at once again.
+    f.display.Programs[1].PlayDuration = 60;
+    const auto card = f.card();
+    SignPlayer player(card->content(), Noon);
+    const int k = 10;
+    QCOMPARE(mismatches(player.frame(ms),
+                        [&](int x, int y) {
+                            if (x >= 64 - k)
+                                return ledOf(SignFixture::pattern(x - (64 - k), y, after));
+                            return before < 0 ? 0 : ledOf(SignFixture::pattern(x + k, y, before));
+                        }),
+             0);
 }
 
 void TestSignPlayer::pageTurnAfterStay_data()
