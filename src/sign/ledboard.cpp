@@ -62,13 +62,19 @@ const QImage &LedBoard::dot(QRgb colour)
 
 void LedBoard::render(const QImage &leds, QImage &into)
 {
-    const QSize size(leds.width() * m_pitch, leds.height() * m_pitch);
+    render(leds, leds.rect(), into);
+}
+
+void LedBoard::render(const QImage &leds, QRect part, QImage &into)
+{
+    part = part.intersected(leds.rect());
+    const QSize size(part.width() * m_pitch, part.height() * m_pitch);
     if (into.size() != size || into.format() != QImage::Format_RGB32)
         into = QImage(size, QImage::Format_RGB32);
     const std::size_t rowBytes = std::size_t(m_pitch) * sizeof(QRgb);
-    for (int y = 0; y < leds.height(); ++y) {
-        const QRgb *in = reinterpret_cast<const QRgb *>(leds.constScanLine(y));
-        for (int x = 0; x < leds.width(); ++x) {
+    for (int y = 0; y < part.height(); ++y) {
+        const QRgb *in = reinterpret_cast<const QRgb *>(leds.constScanLine(part.top() + y)) + part.left();
+        for (int x = 0; x < part.width(); ++x) {
             const QImage &cell = dot(in[x] | 0xFF000000u);
             for (int r = 0; r < m_pitch; ++r)
                 std::memcpy(reinterpret_cast<QRgb *>(into.scanLine(y * m_pitch + r)) + x * m_pitch,

@@ -22,6 +22,9 @@ public:
 
     // into is resized when its size does not fit.
     void render(const QImage &leds, QImage &into);
+    // The LEDs of part only (cut to the frame), into an image of part's size
+    // times the pitch.
+    void render(const QImage &leds, QRect part, QImage &into);
 
 private:
     const QImage &dot(QRgb colour);

@@ -1,3 +1,4 @@
+#include "sign/ledboard.h"
 #include "sign/ptylink.h"
 #include "sign/replaywriter.h"
 #include "sign/signcard.h"

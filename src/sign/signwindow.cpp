@@ -1,15 +1,16 @@
 #include "sign/signwindow.h"
 
+#include "sign/ledboardview.h"
+
 #include <QComboBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QToolBar>
 
 namespace lumetra::sign {
 
-SignWindow::SignWindow(int pitch, QWidget *parent) : QMainWindow(parent), m_board(pitch)
+SignWindow::SignWindow(int pitch, QWidget *parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("虚拟显示屏"));
     auto *tools = addToolBar(QStringLiteral("点距"));
@@ -19,15 +20,15 @@ SignWindow::SignWindow(int pitch, QWidget *parent) : QMainWindow(parent), m_boar
     m_pitch->setObjectName(QStringLiteral("pitch"));
     for (int p = LedBoard::MinPitch; p <= LedBoard::MaxPitch; ++p)
         m_pitch->addItem(QString::number(p));
-    m_pitch->setCurrentIndex(m_board.pitch() - LedBoard::MinPitch);
+    m_view = new LedBoardView(pitch);
+    m_view->setObjectName(QStringLiteral("board"));
+    m_pitch->setCurrentIndex(m_view->pitch() - LedBoard::MinPitch);
     tools->addWidget(m_pitch);
     connect(m_pitch, &QComboBox::currentIndexChanged, this, &SignWindow::pitchChosen);
 
     auto *scroll = new QScrollArea(this);
     scroll->setBackgroundRole(QPalette::Dark);
     scroll->setStyleSheet(QStringLiteral("background: #080808"));
-    m_view = new QLabel(scroll);
-    m_view->setObjectName(QStringLiteral("board"));
     scroll->setWidget(m_view);
     scroll->setAlignment(Qt::AlignCenter);
     setCentralWidget(scroll);
@@ -56,8 +57,7 @@ void SignWindow::setContent(const CardContent &content, bool programsChanged, co
 
 void SignWindow::pitchChosen(int item)
 {
-    m_board.setPitch(item + LedBoard::MinPitch);
-    tick();
+    m_view->setPitch(item + LedBoard::MinPitch);
 }
 
 void SignWindow::tick()
@@ -66,9 +66,7 @@ void SignWindow::tick()
         return;
     const qint64 ms = m_elapsed.elapsed();
     m_leds = m_player->frame(ms);
-    m_board.render(m_leds, m_dots);
-    m_view->setPixmap(QPixmap::fromImage(m_dots));
-    m_view->resize(m_dots.size());
+    m_view->setLeds(m_leds);
     const int program = m_player->currentProgram();
     m_status->setText(QStringLiteral("%1 × %2   %3   %4")
                           .arg(m_leds.width())

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "sign/cardcontent.h"
-#include "sign/ledboard.h"
 #include "sign/signplayer.h"
 
 #include <QElapsedTimer>
@@ -14,6 +13,8 @@ class QComboBox;
 class QLabel;
 
 namespace lumetra::sign {
+
+class LedBoardView;
 
 // The sign the card drives: its LEDs as dots at a chosen pitch, played
 // from what the card holds, about sixty frames a second.
@@ -37,12 +38,10 @@ private:
     void pitchChosen(int item);
 
     std::unique_ptr<SignPlayer> m_player;
-    LedBoard m_board;
     QElapsedTimer m_elapsed;
     QTimer m_timer;
     QImage m_leds;
-    QImage m_dots;
-    QLabel *m_view = nullptr;
+    LedBoardView *m_view = nullptr;
     QLabel *m_status = nullptr;
     QComboBox *m_pitch = nullptr;
 };

@@ -5,7 +5,6 @@
 #include "sign/signwindow.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QTest>
 
 using namespace lumetra;
@@ -42,11 +41,12 @@ void TestSignWindow::showsTheSignAtThePitch()
     QVERIFY(choice);
     QCOMPARE(choice->count(), 11);
     choice->setCurrentText(QString::number(pitch));
-    auto *board = window.findChild<QLabel *>(QStringLiteral("board"));
+    auto *board = window.findChild<QWidget *>(QStringLiteral("board"));
     QVERIFY(board);
-    QCOMPARE(board->pixmap().size(), QSize(64 * pitch, 16 * pitch));
+    QCOMPARE(board->size(), QSize(64 * pitch, 16 * pitch));
     // The page is on the board: a lit LED's dot in its colour at its centre.
-    const QImage dots = board->pixmap().toImage();
+    const QImage dots = board->grab().toImage();
+    QCOMPARE(dots.size(), QSize(64 * pitch, 16 * pitch));
     for (int x = 0; x < 64; ++x) {
         const int led = ledOf(SignFixture::pattern(x, 3, 0));
         const QRgb centre = dots.pixel(x * pitch + pitch / 2, 3 * pitch + pitch / 2);
