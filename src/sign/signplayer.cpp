@@ -46,6 +46,7 @@ SignPlayer::SignPlayer(const CardContent &content, const QDateTime &clockAtStart
         const QImage picture = content.programPicture(k);
         Program p;
         p.plan = ProgramPlan::fromIndex(received.index, content.cardClass, m_width, m_height, picture.height());
+        p.plan.number = k;
         for (const ZonePlan &zp : p.plan.zones) {
             Zone z;
             z.plan = zp;
