@@ -2,9 +2,12 @@
 
 #include "cli/clicontext.h"
 
+#include "content/richtextzone.h"
 #include "content/textzone.h"
 #include "layout/clockrenderer.h"
 #include "model/error.h"
+
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -56,6 +59,7 @@ int RenderCommand::run(CliContext &context, const QStringList &args)
 
     TextRenderer renderer;
     ClockRenderer clocks;
+    QTextDocument document;
     for (int p = onlyProgram ? onlyProgram : 1; p <= (onlyProgram ? onlyProgram : programs); ++p) {
         const int zones = std::clamp(ws.program(p).ZoneCount, 0, MaxZonesUsed);
         if (onlyZone > zones)
@@ -71,8 +75,23 @@ int RenderCommand::run(CliContext &context, const QStringList &args)
                               << " file=" << shown.bitmapPath << "\n";
                 continue;
             }
+            if (zone.ZoneType == PictureZone) {
+                const RichTextLoad load = RichTextZone::load(document, ws, zone);
+                if (load.fileMissing) {
+                    context.err() << p << " " << z << " picture: no document " << load.path << "\n";
+                    continue;
+                }
+                if (load.importFailed)
+                    context.err() << p << " " << z << " picture: " << RichTextZone::importFailedTitle() << "\n";
+                const RichTextPreview shown = RichTextZone::yuelanrtf(document, ws, p, z);
+                context.out() << p << " " << z << " " << kindName(zone.ZoneType) << " " << zone.Width << "x"
+                              << zone.Height << " pages=" << shown.pageCount
+                              << " content-height=" << shown.pageCount * zone.Height << " file=" << shown.bitmapPath
+                              << "\n";
+                continue;
+            }
             if (zone.ZoneType != TextZone) {
-                context.err() << p << " " << z << " " << kindName(zone.ZoneType) << ": not rendered yet\n";
+                context.err() << p << " " << z << " " << kindName(zone.ZoneType) << ": unknown kind\n";
                 continue;
             }
             const ShownTextZone shown = TextZone::renderAndSave(renderer, ws, p, z, TextZone::choiceFromRecord(zone));

@@ -1,17 +1,24 @@
+#include "sign/ledboard.h"
 #include "sign/ptylink.h"
+#include "sign/replaywriter.h"
 #include "sign/signcard.h"
 #include "sign/signparameters.h"
+#include "sign/signwindow.h"
 #include "sign/stopsignals.h"
 #include "sign/usbreader.h"
 
+#include "content/textfaces.h"
 #include "link/portsettings.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <QTimer>
 
+#include <memory>
 #include <optional>
 
 using namespace lumetra;
@@ -25,14 +32,32 @@ constexpr int ExitUsage = 2;
 
 const char *const Usage = "usage: lumetra-sign [--home DIR] --link PATH [--class A|B|C] [--address N] [--out DIR]"
                           " [--params FILE]\n"
-                          "       lumetra-sign --read-usb FILE --out DIR\n";
+                          " [--window] [--pitch N]\n"
+                          "       lumetra-sign --read-usb FILE [--out DIR] [--window] [--pitch N]\n"
+                          "       lumetra-sign --replay DIR [--at \"YYYY-MM-DD HH:MM:SS\"] [--seconds S] [--fps F]"
+                          " [--pitch N] (--out FRAMES_DIR | --window)\n";
 
 struct Options
 {
-    QString link, home, out, params, usbFile;
+    QString link, home, out, params, usbFile, replay;
     SignCard::Class cardClass = SignCard::ClassB;
     std::optional<int> address;
+    bool window = false;
+    std::optional<int> pitch;
+    QDateTime at;
+    double seconds = 10;
+    double fps = 25;
 };
+
+bool positiveNumber(const QString &text, double most, double &value)
+{
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    if (!ok || !(v > 0) || v > most)
+        return false;
+    value = v;
+    return true;
+}
 
 // Returns an error text for bad usage, empty when the options are good.
 QString parseOptions(QStringList args, Options &o)
@@ -41,6 +66,10 @@ QString parseOptions(QStringList args, Options &o)
         const QString name = args.takeFirst();
         if (!name.startsWith(QLatin1String("--")))
             return QStringLiteral("unexpected argument %1").arg(name);
+        if (name == QLatin1String("--window")) {
+            o.window = true;
+            continue;
+        }
         if (args.isEmpty())
             return QStringLiteral("%1 needs a value").arg(name);
         const QString value = args.takeFirst();
@@ -54,7 +83,25 @@ QString parseOptions(QStringList args, Options &o)
             o.params = value;
         else if (name == QLatin1String("--read-usb"))
             o.usbFile = value;
-        else if (name == QLatin1String("--class")) {
+        else if (name == QLatin1String("--replay"))
+            o.replay = value;
+        else if (name == QLatin1String("--at")) {
+            o.at = QDateTime::fromString(value, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+            if (!o.at.isValid())
+                return QStringLiteral("--at takes \"YYYY-MM-DD HH:MM:SS\"");
+        } else if (name == QLatin1String("--seconds")) {
+            if (!positiveNumber(value, 86400, o.seconds))
+                return QStringLiteral("--seconds takes a number above 0");
+        } else if (name == QLatin1String("--fps")) {
+            if (!positiveNumber(value, 1000, o.fps))
+                return QStringLiteral("--fps takes a number above 0, at most 1000");
+        } else if (name == QLatin1String("--pitch")) {
+            bool ok = false;
+            const int n = value.toInt(&ok);
+            if (!ok || n < 1 || n > LedBoard::MaxPitch)
+                return QStringLiteral("--pitch takes 1 to 12 (1: one pixel per LED, in replay frames only)");
+            o.pitch = n;
+        } else if (name == QLatin1String("--class")) {
             const QString c = value.toUpper();
             if (c == QLatin1String("A"))
                 o.cardClass = SignCard::ClassA;
@@ -74,11 +121,48 @@ QString parseOptions(QStringList args, Options &o)
             return QStringLiteral("unknown option %1").arg(name);
         }
     }
+    if (!o.replay.isEmpty())
+        return o.out.isEmpty() && !o.window ? QStringLiteral("--replay needs --out or --window") : QString();
     if (!o.usbFile.isEmpty())
-        return o.out.isEmpty() ? QStringLiteral("--read-usb needs --out") : QString();
+        return o.out.isEmpty() && !o.window ? QStringLiteral("--read-usb needs --out or --window") : QString();
     if (o.link.isEmpty() && !o.home.isEmpty())
         o.link = PortSettings::virtualSignLink(o.home);
     return o.link.isEmpty() ? QStringLiteral("--link is needed") : QString();
+}
+
+int windowPitch(const Options &o)
+{
+    return std::max(o.pitch.value_or(4), LedBoard::MinPitch);
+}
+
+int replay(const Options &o, QTextStream &out, QTextStream &err)
+{
+    CardContent content;
+    QString error;
+    if (!CardContent::load(o.replay, content, error)) {
+        err << "lumetra-sign: " << error << "\n";
+        return ExitFailure;
+    }
+    const QDateTime clock = o.at.isValid() ? o.at : content.clockAt(QDateTime::currentDateTime());
+    if (o.window) {
+        SignWindow window(windowPitch(o));
+        window.setContent(content, true, clock);
+        window.show();
+        return QApplication::exec();
+    }
+    ReplayWriter::Options r;
+    r.clock = clock;
+    r.seconds = o.seconds;
+    r.fps = o.fps;
+    r.pitch = o.pitch.value_or(1);
+    r.outDir = o.out;
+    const int frames = ReplayWriter::write(content, r, error);
+    if (frames < 0) {
+        err << "lumetra-sign: " << error << "\n";
+        return ExitFailure;
+    }
+    out << "frames " << frames << " out " << o.out << "\n";
+    return ExitOk;
 }
 
 int readUsb(const Options &o, QTextStream &out, QTextStream &err)
@@ -97,6 +181,13 @@ int readUsb(const Options &o, QTextStream &out, QTextStream &err)
         err << "lumetra-sign: " << o.usbFile << ": " << result.error << "\n";
         return ExitFailure;
     }
+    if (o.window) {
+        out.flush();
+        SignWindow window(windowPitch(o));
+        window.setContent(card.content(), true);
+        window.show();
+        return QApplication::exec();
+    }
     return ExitOk;
 }
 
@@ -104,18 +195,37 @@ int readUsb(const Options &o, QTextStream &out, QTextStream &err)
 
 int main(int argc, char **argv)
 {
-    // Pictures are written with QImage alone: no screen, no platform plugin.
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
     QTextStream out(stdout);
     QTextStream err(stderr);
-
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     Options o;
-    const QString usageError = parseOptions(QCoreApplication::arguments().mid(1), o);
+    const QString usageError = parseOptions(args, o);
     if (!usageError.isEmpty()) {
         err << "lumetra-sign: " << usageError << "\n" << Usage;
         return ExitUsage;
     }
+
+    // The card alone writes its pictures with QImage: no screen needed. The
+    // player draws clock digits with fonts, which needs a GUI application;
+    // frames written to files need no screen either.
+    std::unique_ptr<QCoreApplication> application;
+    if (o.window) {
+        application = std::make_unique<QApplication>(argc, argv);
+    } else if (!o.replay.isEmpty()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication &app = *application;
+    QCoreApplication::setApplicationName(QStringLiteral("Lumetra"));
+    if (o.window || !o.replay.isEmpty())
+        TextFaces::installSubstitutions();
+    if (!o.replay.isEmpty())
+        return replay(o, out, err);
     if (!o.usbFile.isEmpty())
         return readUsb(o, out, err);
 
@@ -148,12 +258,22 @@ int main(int argc, char **argv)
     quiet.setSingleShot(true);
     quiet.setInterval(1000);
     QObject::connect(&quiet, &QTimer::timeout, &app, [&card] { card.flushPending(); });
+    std::unique_ptr<SignWindow> window;
+    if (o.window) {
+        window = std::make_unique<SignWindow>(windowPitch(o));
+        window->setContent(card.content(), true);
+        window->show();
+    }
     QObject::connect(&link, &PtyLink::received, &app, [&](const QByteArray &bytes) {
+        const int programs = card.programRevision();
+        const int controls = card.controlRevision();
         const QByteArray answer = card.receive(bytes);
         if (!answer.isEmpty())
             link.write(answer);
         if (card.hasPending())
             quiet.start();
+        if (window && (programs != card.programRevision() || controls != card.controlRevision()))
+            window->setContent(card.content(), programs != card.programRevision());
     });
 
     StopSignals stop;

@@ -31,8 +31,11 @@ QJsonArray bytesArray(const QByteArray &b, int from, int count)
 } // namespace
 
 SignCard::SignCard(Class cardClass, int address, const QString &outDir)
-    : m_class(cardClass), m_address(address), m_outDir(outDir), m_parameters(defaultParameters(cardClass, address))
+    : m_class(cardClass), m_address(address), m_outDir(outDir)
 {
+    m_content.cardClass = int(cardClass);
+    m_content.address = address;
+    m_content.parameters = defaultParameters(cardClass, address);
     if (!m_outDir.isEmpty())
         QDir().mkpath(m_outDir);
 }
@@ -49,8 +52,8 @@ QByteArray SignCard::defaultParameters(Class cardClass, int address)
 
 void SignCard::setParameters(const QByteArray &block)
 {
-    m_parameters = block.left(ScreenParameterBlockLength);
-    m_parameters.append(QByteArray(ScreenParameterBlockLength - m_parameters.size(), '\0'));
+    m_content.parameters = block.left(ScreenParameterBlockLength);
+    m_content.parameters.append(QByteArray(ScreenParameterBlockLength - m_content.parameters.size(), '\0'));
 }
 
 QByteArray SignCard::acknowledgement() const
@@ -60,7 +63,7 @@ QByteArray SignCard::acknowledgement() const
 
 QByteArray SignCard::parameterReply(uint8_t requested) const
 {
-    QByteArray reply = m_parameters;
+    QByteArray reply = m_content.parameters;
     // A read addressed to all cards is answered as all cards.
     reply[0] = char(requested == 0xFF ? 0xFF : m_address);
     reply[7] = char(m_class);
@@ -115,12 +118,23 @@ QByteArray SignCard::dispatch(const SignFrame &frame, QJsonObject &log)
         log.insert(key("zones"), byteAt(b, 150));
         log.insert(key("programs"), byteAt(b, 152));
         // A USB file may carry the clock for the moment the disk is plugged in.
-        if (b.mid(244, 6) != QByteArrayLiteral("SNDDEN"))
+        const bool clock = b.mid(244, 6) != QByteArrayLiteral("SNDDEN");
+        if (clock)
             log.insert(key("clock"), bytesArray(b, 244, 7));
         if (!addressedToMe(uint8_t(address)))
             return {};
-        if (k >= 1 && k <= 16)
-            m_programs[std::size_t(k - 1)] = {b, {}};
+        if (k >= 1 && k <= 16) {
+            m_content.programs[std::size_t(k - 1)] = {b, {}, false};
+            m_content.programCount = std::clamp(byteAt(b, 152), 1, 16);
+        }
+        if (clock && m_source == Source::UsbFile) {
+            // The disk's clock sets the card's when the disk is read.
+            QByteArray timer = b.mid(244, 7);
+            timer += m_content.timer.mid(7, 4).leftJustified(4, '\0');
+            m_content.timer = timer;
+            m_content.timerSetAt = QDateTime::currentDateTime();
+            ++m_controlRevision;
+        }
         return acknowledgement();
     }
     case FrameKind::ProgramData: {
@@ -132,7 +146,7 @@ QByteArray SignCard::dispatch(const SignFrame &frame, QJsonObject &log)
             return {};
         // Block numbers wrap at 256; the blocks come in order.
         if (k >= 1 && k <= 16)
-            m_programs[std::size_t(k - 1)].blocks.append(b.mid(10, DataBlockSize));
+            m_content.programs[std::size_t(k - 1)].blocks.append(b.mid(10, DataBlockSize));
         return acknowledgement();
     }
     case FrameKind::TransferLoad: {
@@ -143,8 +157,11 @@ QByteArray SignCard::dispatch(const SignFrame &frame, QJsonObject &log)
         if (!addressedToMe(uint8_t(address)))
             return {};
         if (k >= 1 && k <= 16) {
-            log.insert(key("blocks"), int(m_programs[std::size_t(k - 1)].blocks.size()));
+            m_content.programs[std::size_t(k - 1)].loaded = true;
+            log.insert(key("blocks"), int(m_content.programs[std::size_t(k - 1)].blocks.size()));
             writePicture(k, log);
+            ++m_programRevision;
+            saveContent(k);
         }
         return acknowledgement();
     }
@@ -158,16 +175,20 @@ QByteArray SignCard::dispatch(const SignFrame &frame, QJsonObject &log)
         log.insert(key("values"), bytesArray(payload, 0, int(payload.size())));
         if (!addressedToMe(uint8_t(address)))
             return {};
-        if (frame.kind == FrameKind::Brightness)
-            m_brightness = payload;
-        else if (frame.kind == FrameKind::Timer)
-            m_timer = payload;
-        else if (frame.kind == FrameKind::Border)
-            m_border = payload.at(0) == '1' ? 1 : 0;
-        else if (frame.kind == FrameKind::Power)
-            m_power = byteAt(payload, 0);
-        else
-            m_pause = byteAt(payload, 0);
+        if (frame.kind == FrameKind::Brightness) {
+            m_content.brightness = payload;
+        } else if (frame.kind == FrameKind::Timer) {
+            m_content.timer = payload;
+            m_content.timerSetAt = QDateTime::currentDateTime();
+        } else if (frame.kind == FrameKind::Border) {
+            m_content.border = payload.startsWith('1') ? 1 : 0;
+        } else if (frame.kind == FrameKind::Power) {
+            m_content.power = byteAt(payload, 0);
+        } else {
+            m_content.pause = byteAt(payload, 0);
+        }
+        ++m_controlRevision;
+        saveContent();
         return acknowledgement();
     }
     case FrameKind::ScreenSet: {
@@ -180,6 +201,9 @@ QByteArray SignCard::dispatch(const SignFrame &frame, QJsonObject &log)
         const int newAddress = byteAt(block, 0);
         if (newAddress >= 1 && newAddress <= 128)
             m_address = newAddress;
+        m_content.address = m_address;
+        ++m_programRevision;
+        saveContent();
         return acknowledgement();
     }
     case FrameKind::UnitBoardTest:
@@ -204,45 +228,7 @@ QByteArray SignCard::dispatch(const SignFrame &frame, QJsonObject &log)
 
 QImage SignCard::programPicture(int k) const
 {
-    if (k < 1 || k > 16)
-        return {};
-    const Program &p = m_programs[std::size_t(k - 1)];
-    const int w8 = byteAt(m_parameters, 5);
-    const int screenHeight = byteAt(m_parameters, 6);
-    const bool dual = byteAt(m_parameters, 9) != 0;
-    const int rowBytes = dual ? 2 * w8 : w8;
-    const qsizetype received = p.blocks.size() * qsizetype(DataBlockSize);
-    if (rowBytes == 0)
-        return {};
-    qsizetype rows = received / rowBytes;
-    // The screens of the program's last zone, as the sender counts them.
-    if (p.index.size() == ProgramIndexLength) {
-        const int slot = std::clamp(byteAt(p.index, 150), 1, 4);
-        const int height8 = byteAt(p.index, 29 + slot - 1);
-        const int content8 = byteAt(p.index, 33 + slot - 1);
-        if (height8 > 0)
-            rows = std::min<qsizetype>(rows, qsizetype(screenHeight) * ((content8 + height8 - 1) / height8));
-    }
-    if (rows <= 0)
-        return {};
-
-    QByteArray stream;
-    stream.reserve(received);
-    for (const QByteArray &block : p.blocks)
-        stream += block;
-    QImage image(w8 * 8, int(rows), QImage::Format_RGB32);
-    for (int r = 0; r < rows; ++r) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(r));
-        const char *red = stream.constData() + qsizetype(r) * rowBytes;
-        const char *green = dual ? red + w8 : nullptr;
-        for (int x = 0; x < w8 * 8; ++x) {
-            const int bit = 7 - (x & 7);
-            const bool on = (uint8_t(red[x >> 3]) >> bit) & 1;
-            const bool g = green && ((uint8_t(green[x >> 3]) >> bit) & 1);
-            line[x] = qRgb(on ? 255 : 0, g ? 255 : 0, 0);
-        }
-    }
-    return image;
+    return m_content.programPicture(k);
 }
 
 QString SignCard::picturePath(int program) const
@@ -266,6 +252,16 @@ void SignCard::writePicture(int program, QJsonObject &log)
     } else {
         std::fprintf(stderr, "lumetra-sign: cannot write %s\n", qPrintable(picturePath(program)));
     }
+}
+
+void SignCard::saveContent(int program)
+{
+    if (m_outDir.isEmpty())
+        return;
+    QString error;
+    const bool ok = program > 0 ? m_content.savePrograms(m_outDir, program, error) : m_content.save(m_outDir, error);
+    if (!ok)
+        std::fprintf(stderr, "lumetra-sign: %s\n", qPrintable(error));
 }
 
 void SignCard::writeLog(const QJsonObject &entry)

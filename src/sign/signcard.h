@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sign/cardcontent.h"
 #include "sign/framesplitter.h"
 #include "sign/signframe.h"
 
@@ -25,7 +26,7 @@ public:
 
     // The stored screen parameters (a 31-byte ScreenParameterBlock).
     void setParameters(const QByteArray &block);
-    const QByteArray &parameters() const { return m_parameters; }
+    const QByteArray &parameters() const { return m_content.parameters; }
     int address() const { return m_address; }
 
     // Bytes from the line; returns what the card answers.
@@ -44,17 +45,18 @@ public:
     QString picturePath(int program) const;
 
     // What was received.
-    struct Program
-    {
-        QByteArray index;
-        QList<QByteArray> blocks;
-    };
-    const Program &program(int n) const { return m_programs.at(std::size_t(n - 1)); }
-    QByteArray brightness() const { return m_brightness; }
-    QByteArray timer() const { return m_timer; }
-    int power() const { return m_power; }
-    int pause() const { return m_pause; }
-    int border() const { return m_border; }
+    using Program = CardContent::Program;
+    const Program &program(int n) const { return m_content.programs.at(std::size_t(n - 1)); }
+    QByteArray brightness() const { return m_content.brightness; }
+    QByteArray timer() const { return m_content.timer; }
+    int power() const { return m_content.power; }
+    int pause() const { return m_content.pause; }
+    int border() const { return m_content.border; }
+    const CardContent &content() const { return m_content; }
+    // Count the frames that changed the programs (or the screen), and
+    // those that changed the other settings.
+    int programRevision() const { return m_programRevision; }
+    int controlRevision() const { return m_controlRevision; }
     int unparsedCount() const { return m_unparsed; }
 
     // The default screen parameters of a card of this class and address.
@@ -70,18 +72,15 @@ private:
     QByteArray dispatch(const SignFrame &frame, QJsonObject &log);
     void writePicture(int program, QJsonObject &log);
     void writeLog(const QJsonObject &entry);
+    void saveContent(int program = 0);
 
     Class m_class;
     int m_address;
     QString m_outDir;
-    QByteArray m_parameters;
+    CardContent m_content;
     FrameSplitter m_splitter;
-    std::array<Program, 16> m_programs;
-    QByteArray m_brightness;
-    QByteArray m_timer;
-    int m_power = -1;
-    int m_pause = -1;
-    int m_border = -1;
+    int m_programRevision = 0;
+    int m_controlRevision = 0;
     int m_unparsed = 0;
     int m_sequence = 0;
     Source m_source = Source::Line;

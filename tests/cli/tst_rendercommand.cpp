@@ -41,16 +41,15 @@ TestRenderCommand::Run TestRenderCommand::run(const QStringList &args)
     return r;
 }
 
-// The bundled project: its text and clock zones; the picture zone is left to
-// its own renderer.
+// The bundled project: every zone, the picture zone from its document.
 void TestRenderCommand::rendersEveryTextZone()
 {
     const Run r = run({QStringLiteral("render"), project()});
     QCOMPARE(r.exitCode, 0);
-    const QStringList zones{"1 1 text", "1 2 clock", "2 1 text", "3 1 text", "3 2 clock"};
+    const QStringList zones{"1 1 text", "1 2 clock", "2 1 text", "3 1 text", "3 2 clock", "3 3 picture"};
     QCOMPARE(r.lines.size(), zones.size());
     const QRegularExpression line(QStringLiteral(
-        "^(\\d+) (\\d+) (text|clock) (\\d+)x(\\d+) pages=(\\d+) content-height=(\\d+) file=(.+)$"));
+        "^(\\d+) (\\d+) (text|clock|picture) (\\d+)x(\\d+) pages=(\\d+) content-height=(\\d+) file=(.+)$"));
     for (int i = 0; i < r.lines.size(); ++i) {
         const QRegularExpressionMatch m = line.match(r.lines[i]);
         QVERIFY2(m.hasMatch(), qPrintable(r.lines[i]));

@@ -263,14 +263,15 @@ void TestProgramTree::zoneNodeShowsItsEditor()
 
 void TestProgramTree::missingBitmapShowsBlack()
 {
-    // Program 3 zone 3 is a picture zone whose document does not exist, so
-    // nothing renders it: the window shows the saved bitmap, or black.
+    // Program 3 zone 3 is a picture zone; without its document nothing
+    // renders it: the window shows the saved bitmap, or black.
     const auto bitmap = [](const QString &home) { return home + QStringLiteral("/Project/ExtFile/0-2-3.bmp"); };
     WindowFixture f([&](const QString &home) {
         QImage red(96, 16, QImage::Format_RGB32);
         red.fill(qRgb(255, 0, 0));
         QDir().mkpath(home + QStringLiteral("/Project/ExtFile"));
         QVERIFY(red.save(bitmap(home), "BMP"));
+        QVERIFY(QFile::remove(home + QStringLiteral("/Project/Program3.zvf")));
     });
     TemplatePreview *preview = f.window().preview();
     clickNode(f.window(), node(f.window(), QStringLiteral("节目3")));

@@ -1,9 +1,12 @@
 #include "ui/app/zonerendering.h"
 
+#include "content/richtextzone.h"
 #include "content/textrenderer.h"
 #include "content/textzone.h"
 #include "layout/clockrenderer.h"
 #include "project/zonerenderers.h"
+
+#include <QTextDocument>
 
 #include <memory>
 
@@ -33,6 +36,14 @@ InstalledRenderers installZoneRenderers(ZoneRenderers &renderers)
         }
         ws.CurrentProgram = keepProgram;
         ws.CurrentZone = keepZone;
+    });
+
+    // The hidden document every rich-text zone is laid out in.
+    auto document = std::make_shared<QTextDocument>();
+    renderers.setRenderer(PictureZone, [document](Workspace &ws, int program, int slot) {
+        const RichTextLoad load = RichTextZone::load(*document, ws, ws.program(program).Zones[slot]);
+        if (!load.fileMissing)
+            RichTextZone::yuelanrtf(*document, ws, program, slot);
     });
     return {text, clock};
 }
