@@ -97,6 +97,7 @@ private slots:
     void recentredAfter_data();
     void recentredAfter();
     void nothingWhileLoading();
+    void unknownBackgroundIsBlack();
 };
 
 void TestClockPanel::panelControls()
@@ -362,6 +363,23 @@ void TestClockPanel::nothingWhileLoading()
     QCOMPARE(zone.ContentFile, before.ContentFile);
     QCOMPARE(f.ws().ModifiedFlag, 0);
     QVERIFY(!QFile::exists(zoneBitmapPath(f.ws(), 1, 2)));
+}
+
+void TestClockPanel::unknownBackgroundIsBlack()
+{
+    // A zone on green first, then one whose code the table does not know:
+    // the panel draws it black, as the sign will, not in the last zone's green.
+    WindowFixture f;
+    clockZone(f).BackColor = 2;
+    selectClock(f, 14, 0, 0, 0, 0);
+    control<QSpinBox>(f.window(), "SpinEdit3")->setValue(1);
+    QCOMPARE(savedBitmap(f).pixel(127, 15), qRgb(0, 128, 0));
+    clickNode(f.window(), node(f.window(), QStringLiteral("分区1 "), QStringLiteral("节目1")));
+    clockZone(f).BackColor = 0;
+    selectClock(f, 14, 0, 0, 0, 0);
+    control<QSpinBox>(f.window(), "SpinEdit3")->setValue(1);
+    QCOMPARE(savedBitmap(f).pixel(127, 15), qRgb(0, 0, 0));
+    QCOMPARE(clockZone(f).BackColor, 0);
 }
 
 QTEST_MAIN(TestClockPanel)
