@@ -1,8 +1,11 @@
 #include "cli/command.h"
 
+#include "cli/exportusbcommand.h"
 #include "cli/infocommand.h"
+#include "cli/planescommand.h"
 #include "cli/rendercommand.h"
 #include "cli/resavecommand.h"
+#include "cli/sendcommand.h"
 
 namespace lumetra::cli {
 
@@ -14,6 +17,12 @@ std::unique_ptr<Command> Command::create(const QString &name)
         return std::make_unique<ResaveCommand>();
     if (name == QLatin1String("render"))
         return std::make_unique<RenderCommand>();
+    if (name == QLatin1String("planes"))
+        return std::make_unique<PlanesCommand>();
+    if (name == QLatin1String("export-usb"))
+        return std::make_unique<ExportUsbCommand>();
+    if (name == QLatin1String("send"))
+        return std::make_unique<SendCommand>();
     return nullptr;
 }
 
@@ -21,7 +30,11 @@ QString Command::usage()
 {
     return QStringLiteral("usage: lumetra-cli [--home DIR] info PROJECT [--json]\n"
                           "       lumetra-cli [--home DIR] resave PROJECT [--as NEW.zvp]\n"
-                          "       lumetra-cli [--home DIR] render PROJECT [--program N] [--zone Z]\n");
+                          "       lumetra-cli [--home DIR] render PROJECT [--program N] [--zone Z]\n"
+                          "       lumetra-cli [--home DIR] planes PROJECT --program N --out FILE.png\n"
+                          "       lumetra-cli [--home DIR] export-usb PROJECT --to DIR [--border]"
+                          " [--clock \"YYYY-MM-DD HH:MM:SS\"]\n"
+                          "       lumetra-cli [--home DIR] send PROJECT [--port DEVICE]\n");
 }
 
 QString ArgReader::option(const QString &name)

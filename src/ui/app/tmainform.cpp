@@ -12,6 +12,7 @@
 #include "ui/app/statuspanels.h"
 #include "ui/app/userprompts.h"
 #include "ui/app/zonerendering.h"
+#include "ui/link/sendcommands.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -221,6 +222,18 @@ void TMAINForm::connectCommands()
     for (QAction *a : {c.menuDeleteProgram, c.toolDelete})
         connect(a, &QAction::triggered, m_navigator, &ProgramNavigator::deleteProgram);
     connect(c.menuAbout, &QAction::triggered, this, &TMAINForm::showAbout);
+
+    SendCommands::Parts send;
+    send.window = this;
+    send.workspace = &m_workspace;
+    send.navigator = m_navigator;
+    send.ports = m_status->portSelector();
+    send.controllerActions = c.controllerActions();
+    send.prompts = [this]() -> UserPrompts & { return *m_prompts; };
+    m_send = new SendCommands(send);
+    for (QAction *a : {c.menuSend, c.toolSend})
+        connect(a, &QAction::triggered, m_send, &SendCommands::TBXItem7Click);
+    connect(c.toolUsb, &QAction::triggered, m_send, &SendCommands::TBXItem13Click);
     m_properties->zoneProperties()->setTextZoneRerender(
         [this] { m_navigator->renderZone(m_workspace.CurrentProgram, m_workspace.CurrentZone); });
 }

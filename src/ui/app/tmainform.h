@@ -23,6 +23,7 @@ class CommandTable;
 class ProgramNavigator;
 class ProgramTree;
 class PropertyWindow;
+class SendCommands;
 class SavingWindow;
 class StatusPanels;
 class TemplateChooser;
@@ -49,6 +50,7 @@ public:
     CommandTable *commands() const { return m_commands.get(); }
     StatusPanels *statusPanels() const { return m_status; }
     UserPrompts &prompts() { return *m_prompts; }
+    SendCommands *sendCommands() const { return m_send; }
     // Tests answer the message boxes and file dialogs here.
     void setPrompts(std::unique_ptr<UserPrompts> prompts);
 
@@ -92,6 +94,7 @@ private:
     ProgramNavigator *m_navigator = nullptr;
     QMenu *m_treeMenu = nullptr;
     QMenu *m_zoomMenu = nullptr;
+    SendCommands *m_send = nullptr;
 };
 
 } // namespace lumetra
