@@ -30,6 +30,7 @@ int ExportUsbCommand::run(CliContext &context, const QStringList &args)
     }
 
     context.openLikeTheWindow(project);
+    context.takeDisplaySettings();
     Workspace &ws = context.workspace();
     ProgramPreparation preparation;
     UsbExport exporter(ws, preparation, AddressSelectors{});

@@ -46,6 +46,7 @@ int PlanesCommand::run(CliContext &context, const QStringList &args)
         throw UsageError{QStringLiteral("planes needs --out FILE.png")};
 
     context.openLikeTheWindow(project);
+    context.takeDisplaySettings();
     Workspace &ws = context.workspace();
     const int programs = std::clamp(ws.display().ProgramCount, 0, MaxPrograms);
     if (n > programs)

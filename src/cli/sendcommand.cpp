@@ -18,6 +18,7 @@ int SendCommand::run(CliContext &context, const QStringList &args)
     const QString project = reader.positional(1, QStringLiteral("PROJECT")).first();
 
     context.openLikeTheWindow(project);
+    context.takeDisplaySettings();
     Workspace &ws = context.workspace();
     if (!port.isEmpty())
         ws.ComPort.PortName = port.toLocal8Bit();

@@ -123,7 +123,7 @@ private slots:
         QCOMPARE(frame, screenSetFrame(screenParameterBlock(d, d, ParameterBlockVariant::Usb)));
         QCOMPARE(int(uint8_t(frame[8 + 17])), 6);
         QCOMPARE(frame.mid(8 + 28, 3), QByteArray("\x30\xFF\xFF"));
-        QVERIFY(file.mid(8 + 94).startsWith("534E4444415446"));
+        QVERIFY(file.mid(8 + 94).startsWith("534E44444154FE"));
     }
 
     void clockInEveryIndex()
