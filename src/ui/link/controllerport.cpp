@@ -13,8 +13,11 @@ ControllerPort::ControllerPort(Workspace &workspace, std::unique_ptr<Transport> 
 
 void ControllerPort::usePort(const QString &name)
 {
-    if (!name.trimmed().isEmpty())
+    // Kept in the display record too, which every selection copies back.
+    if (!name.trimmed().isEmpty()) {
         m_workspace.ComPort.PortName = name.trimmed().toLocal8Bit();
+        m_workspace.display().SerialPort = m_workspace.ComPort.PortName;
+    }
     m_workspace.ComPort.BaudRate = PortSettings::appliedBaudRate(m_workspace.display().BaudRate);
 }
 

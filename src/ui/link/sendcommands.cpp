@@ -17,9 +17,9 @@
 
 namespace lumetra {
 
-SendCommands::SendCommands(const Parts &parts, std::unique_ptr<Transport> transport)
+SendCommands::SendCommands(const Parts &parts)
     : QObject(parts.window), m_parts(parts),
-      m_port(std::make_unique<ControllerPort>(*parts.workspace, std::move(transport))),
+      m_port(std::make_unique<ControllerPort>(*parts.workspace)),
       m_usbClockDate(QDate::currentDate()), m_usbClockTime(16, 0, 0),
       m_runModal([](QDialog &dialog) { return dialog.exec(); })
 {
@@ -71,6 +71,9 @@ void SendCommands::TBXItem7Click()
         return;
     }
     Workspace &ws = *m_parts.workspace;
+    // The port as the list shows it now, before selecting program 1 fills
+    // the list from the display record.
+    m_port->usePort(m_parts.ports->currentText());
     try {
         ws.ReplyBuffer.clear();
         ws.ReplyCount = 0;
@@ -97,7 +100,6 @@ void SendCommands::TBXItem7Click()
 
 void SendCommands::transdata()
 {
-    m_port->usePort(m_parts.ports->currentText());
     ProgramSender sender(*m_parts.workspace, m_port->link(), m_port->preparation());
     sender.progress = [this](const TransferProgress &p) { m_progress->showProgress(p); };
     sender.message = [this](const QString &text) { m_parts.prompts().information(m_parts.window, text); };
@@ -126,6 +128,8 @@ void SendCommands::TBXItem13Click()
     }
     ENBUTTON();
     if (ws.display().ProgramCount > 0) {
+        // The export leaves the selection on the first program's zone 1.
+        ws.CurrentProgram = 1;
         m_parts.navigator->find_fenqu(1);
         m_parts.navigator->OBJECT_TREEMouseDown(false);
     }

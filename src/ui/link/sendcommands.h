@@ -20,7 +20,6 @@ class ControllerPort;
 class ProgramNavigator;
 class TF_seltime;
 class TFDown;
-class Transport;
 class UserPrompts;
 class Workspace;
 
@@ -40,7 +39,7 @@ public:
         std::function<UserPrompts &()> prompts;
     };
 
-    explicit SendCommands(const Parts &parts, std::unique_ptr<Transport> transport = {});
+    explicit SendCommands(const Parts &parts);
     ~SendCommands() override;
 
     ControllerPort &port() { return *m_port; }

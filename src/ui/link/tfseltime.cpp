@@ -33,15 +33,4 @@ TF_seltime::TF_seltime(QWidget *parent) : QDialog(parent)
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-bool TF_seltime::edit(QDate &date, QTime &time)
-{
-    m_calendar->setSelectedDate(date);
-    m_time->setTime(time);
-    if (exec() != QDialog::Accepted)
-        return false;
-    date = m_calendar->selectedDate();
-    time = m_time->time();
-    return true;
-}
-
 } // namespace lumetra

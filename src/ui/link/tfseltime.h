@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QDate>
 #include <QDialog>
-#include <QTime>
 
 class QCalendarWidget;
 class QTimeEdit;
@@ -15,9 +13,6 @@ class TF_seltime : public QDialog
     Q_OBJECT
 public:
     explicit TF_seltime(QWidget *parent = nullptr);
-
-    // Shows the date and time; true when "确认" stored new ones in them.
-    bool edit(QDate &date, QTime &time);
 
     QCalendarWidget *calendar() const { return m_calendar; }
     QTimeEdit *timePicker() const { return m_time; }

@@ -5,9 +5,9 @@
 #include "ui/app/userprompts.h"
 #include "ui/link/tfseltime.h"
 
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStorageInfo>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
