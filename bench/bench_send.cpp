@@ -40,9 +40,10 @@ void fillSign(Workspace &ws, const QString &folder)
             zone.Height = rects[z - 1][3];
             zone.ContentHeight = zone.Height;
             zone.ForeColor = 1 + (n + z) % 3;
-            zone.Text = toGbk(QStringLiteral("节目%1 分区%2 欢迎光临\r\n今日特价 新鲜水果 Lumetra LED\r\n营业时间 8:00-22:00")
-                                  .arg(n)
-                                  .arg(z));
+            zone.Text =
+                toGbk(QStringLiteral("节目%1 分区%2 欢迎光临\r\n今日特价 新鲜水果 Lumetra LED\r\n营业时间 8:00-22:00")
+                          .arg(n)
+                          .arg(z));
             const QString file = textFilePath(ws, n, z);
             zone.ContentFile = toGbk(file);
             writeFileAtomically(file, textFileBytes(zone.Text));

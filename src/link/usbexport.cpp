@@ -44,7 +44,7 @@ QByteArray UsbExport::header(const DisplayRecord &display, const AddressSelector
 
 QByteArray UsbExport::withClock(QByteArray indexFrame, const QDate &date, const QTime &time)
 {
-    const int values[7] = {date.year() % 100, date.month(), date.day(), date.dayOfWeek() % 7,
+    const int values[7] = {date.year() % 100, date.month(),  date.day(),   date.dayOfWeek() % 7,
                            time.hour(),       time.minute(), time.second()};
     for (int i = 0; i < 7; ++i)
         indexFrame[244 + i] = char(uint8_t(values[i]));
@@ -53,8 +53,8 @@ QByteArray UsbExport::withClock(QByteArray indexFrame, const QDate &date, const 
 
 QByteArray UsbExport::transferLoadRecord(int programNumber, uint8_t finalBlock)
 {
-    QByteArray record = QByteArray(TransferLoadRecordLength / 2, char(0xFC)) +
-                        QByteArray(TransferLoadRecordLength / 2, char(0x97));
+    QByteArray record =
+        QByteArray(TransferLoadRecordLength / 2, char(0xFC)) + QByteArray(TransferLoadRecordLength / 2, char(0x97));
     record[8] = char(uint8_t(programNumber));
     record[9] = char(finalBlock);
     return record;
@@ -81,8 +81,7 @@ QByteArray UsbExport::compose(const UsbExportOptions &options)
             index = withClock(index, options.clockDate, options.clockTime);
         file += hex(index);
 
-        const ProgramStream stream(ws.planes(), StreamGeometry::fromSettings(ws.WorkingSettings),
-                                   ws.program(k + 1));
+        const ProgramStream stream(ws.planes(), StreamGeometry::fromSettings(ws.WorkingSettings), ws.program(k + 1));
         TransferProgress p{k + 1, 0, stream.bytes().size()};
         if (progress)
             progress(p);

@@ -45,8 +45,7 @@ public:
 
     // The four header bytes as text: address, program count, the border and
     // clock digit, the settings digit.
-    static QByteArray header(const DisplayRecord &display, const AddressSelectors &selectors, bool border,
-                             bool clock);
+    static QByteArray header(const DisplayRecord &display, const AddressSelectors &selectors, bool border, bool clock);
     // Index frame with the disk's clock at 244 … 250 (year % 100, month,
     // day, weekday 0 = Sunday, hour, minute, second).
     static QByteArray withClock(QByteArray indexFrame, const QDate &date, const QTime &time);

@@ -18,8 +18,7 @@
 namespace lumetra {
 
 SendCommands::SendCommands(const Parts &parts)
-    : QObject(parts.window), m_parts(parts),
-      m_port(std::make_unique<ControllerPort>(*parts.workspace)),
+    : QObject(parts.window), m_parts(parts), m_port(std::make_unique<ControllerPort>(*parts.workspace)),
       m_usbClockDate(QDate::currentDate()), m_usbClockTime(16, 0, 0),
       m_runModal([](QDialog &dialog) { return dialog.exec(); })
 {

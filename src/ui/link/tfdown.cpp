@@ -25,7 +25,8 @@ QLabel *statusPanel(QStatusBar *bar, const QString &name, const QString &text, i
 
 } // namespace
 
-TFDown::TFDown(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
+TFDown::TFDown(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("TFDown"));
     setWindowTitle(QStringLiteral("节目信息下载进度"));
