@@ -89,11 +89,19 @@ void SendCommands::TBXItem7Click()
         if (m_progress->isVisible())
             m_progress->close();
         ENBUTTON();
-    } catch (const Error &) {
-        prompts.information(window, sendFailedMessage());
+    } catch (const Error &e) {
+        // A port error carries "串口数据发送失败。"; a zone bitmap that
+        // cannot be written says so itself rather than blaming the port.
+        prompts.information(window, e.text().isEmpty() ? sendFailedMessage() : e.text());
         if (m_progress->isVisible())
             m_progress->close();
         ENBUTTON();
+    } catch (...) {
+        // Anything else reaches the application's error box, the items on again.
+        if (m_progress->isVisible())
+            m_progress->close();
+        ENBUTTON();
+        throw;
     }
 }
 
