@@ -5,6 +5,7 @@
 #include "ui/link/sendcommands.h"
 #include "ui/link/tfdown.h"
 #include "ui/link/tfusb.h"
+#include "ui/project/programtree.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -100,8 +101,9 @@ private slots:
         QCOMPARE(send->progressWindow()->panel(0)->text(), QStringLiteral("正在下载节目3"));
         QCOMPARE(send->progressWindow()->panel(1)->text(), QStringLiteral("100%"));
         QTRY_COMPARE(sign.log().count("\"frame\":\"transfer-load\""), 3);
-        // Left on the last program rendered.
-        QCOMPARE(f.ws().CurrentProgram, 3);
+        // The selection is the one the tree and the panels show: program 1.
+        QCOMPARE(f.ws().CurrentProgram, 1);
+        QCOMPARE(f.window().tree()->currentItem(), node(f.window(), QStringLiteral("节目1")));
     }
 
     void noAnswersNothingSent()

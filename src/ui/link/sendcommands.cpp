@@ -101,8 +101,17 @@ void SendCommands::TBXItem7Click()
         if (m_progress->isVisible())
             m_progress->close();
         ENBUTTON();
+        showSelectedProgram();
         throw;
     }
+    showSelectedProgram();
+}
+
+void SendCommands::showSelectedProgram()
+{
+    // The send leaves the selection on the last zone it rendered while the
+    // tree and the panels show program 1: edits would land in another zone.
+    selectFirstProgram();
 }
 
 void SendCommands::transdata()

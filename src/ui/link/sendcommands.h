@@ -62,6 +62,7 @@ public:
 
 private:
     void selectFirstProgram();
+    void showSelectedProgram();
 
     Parts m_parts;
     std::unique_ptr<ControllerPort> m_port;
