@@ -13,6 +13,18 @@ ProgramSender::ProgramSender(Workspace &workspace, ControllerLink &link, Program
 {
 }
 
+void ProgramSender::report(const TransferProgress &p) const
+{
+    if (progress)
+        progress(p);
+}
+
+void ProgramSender::tell(const QString &text) const
+{
+    if (message && !text.isEmpty())
+        message(text);
+}
+
 void ProgramSender::transdata()
 {
     const int programs = std::clamp(m_workspace.display().ProgramCount, 0, MaxPrograms);

@@ -39,16 +39,8 @@ public:
 
 private:
     void sendProgram(int k);
-    void report(const TransferProgress &p) const
-    {
-        if (progress)
-            progress(p);
-    }
-    void tell(const QString &text) const
-    {
-        if (message && !text.isEmpty())
-            message(text);
-    }
+    void report(const TransferProgress &p) const;
+    void tell(const QString &text) const;
 
     Workspace &m_workspace;
     ControllerLink &m_link;
