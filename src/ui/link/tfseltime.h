@@ -2,8 +2,14 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QCalendarWidget;
 class QTimeEdit;
+
+namespace Ui {
+class TF_seltime;
+}
 
 namespace lumetra {
 
@@ -13,13 +19,13 @@ class TF_seltime : public QDialog
     Q_OBJECT
 public:
     explicit TF_seltime(QWidget *parent = nullptr);
+    ~TF_seltime() override;
 
-    QCalendarWidget *calendar() const { return m_calendar; }
-    QTimeEdit *timePicker() const { return m_time; }
+    QCalendarWidget *calendar() const;
+    QTimeEdit *timePicker() const;
 
 private:
-    QCalendarWidget *m_calendar = nullptr;
-    QTimeEdit *m_time = nullptr;
+    std::unique_ptr<Ui::TF_seltime> m_ui;
 };
 
 } // namespace lumetra

@@ -6,12 +6,17 @@
 #include <QTime>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+
+namespace Ui {
+class TF_usb;
+}
 
 namespace lumetra {
 
@@ -42,16 +47,17 @@ class TF_usb : public QDialog
     Q_OBJECT
 public:
     TF_usb(const UsbDialogParts &parts, QWidget *parent = nullptr);
+    ~TF_usb() override;
 
     // The mounted volumes' root folders, removable disks first.
     static QStringList volumes();
 
-    QComboBox *drives() const { return m_drives; }
-    QCheckBox *borderBox() const { return m_border; }
-    QCheckBox *clockBox() const { return m_clock; }
-    QPushButton *editTimeButton() const { return m_editTime; }
-    QPushButton *saveButton() const { return m_save; }
-    QProgressBar *progressBar() const { return m_bar; }
+    QComboBox *drives() const;
+    QCheckBox *borderBox() const;
+    QCheckBox *clockBox() const;
+    QPushButton *editTimeButton() const;
+    QPushButton *saveButton() const;
+    QProgressBar *progressBar() const;
     QLabel *panel(int index) const { return m_panels[index]; }
 
     // "保存": the export to the chosen disk, then its message.
@@ -63,12 +69,7 @@ private:
     void showProgress(const TransferProgress &progress);
 
     UsbDialogParts m_parts;
-    QComboBox *m_drives = nullptr;
-    QCheckBox *m_border = nullptr;
-    QCheckBox *m_clock = nullptr;
-    QPushButton *m_editTime = nullptr;
-    QPushButton *m_save = nullptr;
-    QProgressBar *m_bar = nullptr;
+    std::unique_ptr<Ui::TF_usb> m_ui;
     QLabel *m_panels[3] = {};
 };
 
