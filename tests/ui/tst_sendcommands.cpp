@@ -210,6 +210,19 @@ private slots:
         QCOMPARE(f.ws().CurrentZone, 1);
     }
 
+    void volumesRemovableFirst()
+    {
+        bool fixedSeen = false;
+        for (const QString &root : TF_usb::volumes()) {
+            const bool removable = root.startsWith(QLatin1String("/media/")) ||
+                                   root.startsWith(QLatin1String("/run/media/")) ||
+                                   root.startsWith(QLatin1String("/mnt/"));
+            QVERIFY2(!(removable && fixedSeen), qPrintable(root));
+            fixedSeen = fixedSeen || !removable;
+            QVERIFY(QFileInfo(root).isDir());
+        }
+    }
+
     void clockChoiceEnablesTimeEditing()
     {
         WindowFixture f;

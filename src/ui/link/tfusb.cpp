@@ -38,7 +38,8 @@ QStringList TF_usb::volumes()
 {
     QStringList removable, fixed;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady())
+        // A read-only volume could never take the file.
+        if (!volume.isValid() || !volume.isReady() || volume.isReadOnly())
             continue;
         const QString root = volume.rootPath();
         (looksRemovable(root) ? removable : fixed) << root;
