@@ -25,4 +25,9 @@ void CliContext::openLikeTheWindow(const QString &project)
         openProject(m_workspace, info.absoluteFilePath());
 }
 
+void CliContext::takeDisplaySettings()
+{
+    static_cast<DisplaySettings &>(m_workspace.WorkingSettings) = m_workspace.display();
+}
+
 } // namespace lumetra::cli

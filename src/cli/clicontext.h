@@ -20,6 +20,9 @@ public:
     // (it carries the display settings), then PROJECT when it is another file.
     // Throws Error when the file is missing or cannot be read.
     void openLikeTheWindow(const QString &project);
+    // The working settings from the display, as the window refreshes them
+    // when a send or an export selects program 1 first.
+    void takeDisplaySettings();
 
     QTextStream &out() { return m_out; }
     QTextStream &err() { return m_err; }

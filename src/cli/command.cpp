@@ -1,10 +1,13 @@
 #include "cli/command.h"
 
 #include "cli/controlcommands.h"
+#include "cli/exportusbcommand.h"
 #include "cli/hardwarecommands.h"
 #include "cli/infocommand.h"
+#include "cli/planescommand.h"
 #include "cli/rendercommand.h"
 #include "cli/resavecommand.h"
+#include "cli/sendcommand.h"
 
 namespace lumetra::cli {
 
@@ -34,6 +37,12 @@ std::unique_ptr<Command> Command::create(const QString &name)
         return std::make_unique<TestCommand>();
     if (name == QLatin1String("find"))
         return std::make_unique<FindCommand>();
+    if (name == QLatin1String("planes"))
+        return std::make_unique<PlanesCommand>();
+    if (name == QLatin1String("export-usb"))
+        return std::make_unique<ExportUsbCommand>();
+    if (name == QLatin1String("send"))
+        return std::make_unique<SendCommand>();
     return nullptr;
 }
 
@@ -43,10 +52,13 @@ QString Command::usage()
         "usage: lumetra-cli [--home DIR] info PROJECT [--json]\n"
         "       lumetra-cli [--home DIR] resave PROJECT [--as NEW.zvp]\n"
         "       lumetra-cli [--home DIR] render PROJECT [--program N] [--zone Z]\n"
+        "       lumetra-cli [--home DIR] planes PROJECT --program N --out FILE.png\n"
+        "       lumetra-cli [--home DIR] export-usb PROJECT --to DIR [--border] [--clock \"YYYY-MM-DD HH:MM:SS\"]\n"
+        "       lumetra-cli [--home DIR] send PROJECT [--port DEVICE]\n"
         "       lumetra-cli [--home DIR] power on|off | pause | resume | border on|off [--port DEVICE]\n"
         "       lumetra-cli [--home DIR] time [--on HH:MM --off HH:MM] [--port DEVICE]\n"
-        "       lumetra-cli [--home DIR] brightness --day HH:MM LEVEL --night HH:MM LEVEL "
-        "[--port DEVICE]\n");
+        "       lumetra-cli [--home DIR] brightness --day HH:MM LEVEL --night HH:MM LEVEL [--port DEVICE]\n"
+        "       lumetra-cli [--home DIR] screen-set | read-params | test unit|link | find [--port DEVICE]\n");
 }
 
 QString ArgReader::option(const QString &name)

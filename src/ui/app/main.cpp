@@ -4,6 +4,7 @@
 #include "ui/app/splashwindow.h"
 #include "ui/app/tmainform.h"
 #include "ui/app/userprompts.h"
+#include "ui/link/sendcommands.h"
 
 #include <QFont>
 #include <QIcon>
@@ -26,15 +27,18 @@ int main(int argc, char **argv)
 
     QStringList args = QCoreApplication::arguments().mid(1);
     QString homeOption;
+    QString portOption;
     bool splash = true;
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         if (arg == QLatin1String("--home") && !args.isEmpty()) {
             homeOption = args.takeFirst();
+        } else if (arg == QLatin1String("--port") && !args.isEmpty()) {
+            portOption = args.takeFirst();
         } else if (arg == QLatin1String("--no-splash")) {
             splash = false;
         } else {
-            QTextStream(stderr) << "usage: lumetra [--home DIR] [--no-splash]\n";
+            QTextStream(stderr) << "usage: lumetra [--home DIR] [--no-splash] [--port DEVICE]\n";
             return 2;
         }
     }
@@ -57,5 +61,7 @@ int main(int argc, char **argv)
         splashWindow.exec();
     }
     window.show();
+    if (!portOption.isEmpty())
+        window.sendCommands()->selectPort(portOption);
     return app.exec();
 }

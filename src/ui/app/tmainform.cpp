@@ -16,6 +16,7 @@
 #include "ui/layout/clockpanel.h"
 #include "ui/layout/zonelayouteditor.h"
 #include "ui/layout/zoomview.h"
+#include "ui/link/sendcommands.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -251,6 +252,18 @@ void TMAINForm::connectCommands()
     // A new stay time can turn the zone into one continuous line: the text
     // panel renders it as every other text setting does.
     m_properties->zoneProperties()->setTextZoneRerender([this] { m_properties->textPanel()->memo1Change(); });
+
+    SendCommands::Parts send;
+    send.window = this;
+    send.workspace = &m_workspace;
+    send.navigator = m_navigator;
+    send.ports = m_status->portSelector();
+    send.controllerActions = c.controllerActions();
+    send.prompts = [this]() -> UserPrompts & { return *m_prompts; };
+    m_send = new SendCommands(send);
+    for (QAction *a : {c.menuSend, c.toolSend})
+        connect(a, &QAction::triggered, m_send, &SendCommands::TBXItem7Click);
+    connect(c.toolUsb, &QAction::triggered, m_send, &SendCommands::TBXItem13Click);
 }
 
 void TMAINForm::refreshStatus()

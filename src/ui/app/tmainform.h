@@ -23,6 +23,7 @@ class CommandTable;
 class ProgramNavigator;
 class ProgramTree;
 class PropertyWindow;
+class SendCommands;
 class SavingWindow;
 class StatusPanels;
 class TemplateChooser;
@@ -53,6 +54,7 @@ public:
     CommandTable *commands() const { return m_commands.get(); }
     StatusPanels *statusPanels() const { return m_status; }
     UserPrompts &prompts() { return *m_prompts; }
+    SendCommands *sendCommands() const { return m_send; }
     // Tests answer the message boxes and file dialogs here.
     void setPrompts(std::unique_ptr<UserPrompts> prompts);
 
@@ -101,6 +103,7 @@ private:
     // New keeps the path of the project open before; the first save after
     // it goes through Save As so that file is not overwritten unasked.
     bool m_unsavedNewProject = false;
+    SendCommands *m_send = nullptr;
 };
 
 } // namespace lumetra
