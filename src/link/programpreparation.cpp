@@ -1,14 +1,28 @@
 #include "link/programpreparation.h"
 
+#include "content/richtextzone.h"
 #include "content/textzone.h"
 #include "link/programstream.h"
 #include "model/contentfiles.h"
 
 #include <QFileInfo>
+#include <QTextDocument>
 
 #include <algorithm>
 
 namespace lumetra {
+
+ProgramPreparation::ProgramPreparation() : m_document(std::make_shared<QTextDocument>())
+{
+    m_pictures = [document = m_document](Workspace &workspace, int programIndex, int slot, const QString &) {
+        const RichTextLoad load =
+            RichTextZone::load(*document, workspace, workspace.program(programIndex + 1).Zones[slot]);
+        TransferResult transfer = RichTextZone::rtftobmp(*document, workspace, programIndex, slot);
+        if (load.importFailed && transfer.message.isEmpty())
+            transfer.message = RichTextZone::importFailedTitle();
+        return transfer;
+    };
+}
 
 int ProgramPreparation::rows(const Workspace &workspace, int k)
 {

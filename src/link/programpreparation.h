@@ -8,6 +8,9 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+
+class QTextDocument;
 
 namespace lumetra {
 
@@ -28,8 +31,9 @@ class ProgramPreparation
 {
 public:
     // rtftobmp: the send-time render of a picture zone (0-based program
-    // index, slot, the document's path) into the planes. Until one is set,
-    // picture zones stay dark.
+    // index, slot, the document's path) into the planes. The preparation
+    // starts with its own (the zone's document loaded and sent as is); the
+    // window replaces it to show a failed import.
     using PictureRenderer =
         std::function<TransferResult(Workspace &workspace, int programIndex, int slot, const QString &path)>;
 
@@ -40,6 +44,8 @@ public:
     // CurrentProgram and CurrentZone on the last zone rendered.
     PreparedProgram prepare(Workspace &workspace, int k);
 
+    ProgramPreparation();
+
     // Rows of program k's stream on the working settings.
     static int rows(const Workspace &workspace, int k);
 
@@ -47,6 +53,7 @@ private:
     TextRenderer m_text;
     ClockRenderer m_clock;
     PictureRenderer m_pictures;
+    std::shared_ptr<QTextDocument> m_document; // shared by every picture zone
 };
 
 } // namespace lumetra

@@ -98,7 +98,7 @@ private slots:
         QTest::addColumn<bool>("hooked");
         QTest::newRow("hooked, file there") << true << true;
         QTest::newRow("hooked, file missing") << false << true;
-        QTest::newRow("no hook") << true << false;
+        QTest::newRow("renderer taken away") << true << false;
     }
     void pictureZoneGoesThroughTheHook()
     {
@@ -107,6 +107,8 @@ private slots:
         Rig rig(PictureZone);
         rig.giveFile(QStringLiteral("Program1.zvf"), exists);
         QStringList calls;
+        if (!hooked)
+            rig.preparation.setPictureRenderer({});
         if (hooked)
             rig.preparation.setPictureRenderer([&calls](Workspace &ws, int k, int slot, const QString &path) {
                 calls << QStringLiteral("%1 %2 %3").arg(k).arg(slot).arg(path);
