@@ -310,9 +310,9 @@ void TestTextPanel::unwritableBitmapIsReported()
 void TestTextPanel::selectionFillsThePanel()
 {
     WindowFixture f;
-    // Program 2 zone 1: 黑体, 16 LEDs, yellow, two lines.
+    // Program 2 zone 1: 黑体, 16 LEDs, yellow, two lines of one zone width each.
     clickNode(f.window(), node(f.window(), QStringLiteral("分区1*"), QStringLiteral("节目2")));
-    QCOMPARE(memo(f.window())->toPlainText(), QStringLiteral("今日特价\n新鲜水果"));
+    QCOMPARE(memo(f.window())->toPlainText(), QStringLiteral("今日特价        新鲜水果"));
     QCOMPARE(control<QComboBox>(f.window(), QStringLiteral("cmbFont"))->currentText(), QStringLiteral("黑体"));
     QCOMPARE(control<QComboBox>(f.window(), QStringLiteral("cmbFontSize"))->currentText(),
              QStringLiteral("单字16个LED灯大小"));
@@ -323,7 +323,7 @@ void TestTextPanel::selectionFillsThePanel()
     QCOMPARE(f.ws().StatusPanels[6], f.ws().ProjectFolder + QStringLiteral("Project0-1-1.txt"));
     // Filling the panel is no edit.
     QCOMPARE(f.ws().ModifiedFlag, 0);
-    QCOMPARE(f.ws().program(2).Zones[1].Text, toGbk(u"今日特价\r\n新鲜水果"));
+    QCOMPARE(f.ws().program(2).Zones[1].Text, toGbk(u"今日特价        新鲜水果"));
 
     // Program 1 zone 1 has single line on.
     selectTextZone(f);
