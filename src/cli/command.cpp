@@ -1,5 +1,7 @@
 #include "cli/command.h"
 
+#include "model/records.h"
+
 #include "cli/controlcommands.h"
 #include "cli/exportusbcommand.h"
 #include "cli/hardwarecommands.h"
@@ -59,6 +61,20 @@ QString Command::usage()
         "       lumetra-cli [--home DIR] time [--on HH:MM --off HH:MM] [--port DEVICE]\n"
         "       lumetra-cli [--home DIR] brightness --day HH:MM LEVEL --night HH:MM LEVEL [--port DEVICE]\n"
         "       lumetra-cli [--home DIR] screen-set | read-params | test unit|link | find [--port DEVICE]\n");
+}
+
+const char *zoneKindName(int kind)
+{
+    switch (kind) {
+    case TextZone:
+        return "text";
+    case ClockZone:
+        return "clock";
+    case PictureZone:
+        return "picture";
+    default:
+        return "unknown";
+    }
 }
 
 QString ArgReader::option(const QString &name)

@@ -29,6 +29,9 @@ public:
     static QString usage();
 };
 
+// "text", "clock" or "picture", as the output lines name the zone kinds.
+const char *zoneKindName(int kind);
+
 // Small helpers for the commands' own option parsing.
 class ArgReader
 {

@@ -14,20 +14,6 @@ namespace lumetra::cli {
 
 namespace {
 
-const char *zoneKindName(int kind)
-{
-    switch (kind) {
-    case TextZone:
-        return "text";
-    case ClockZone:
-        return "clock";
-    case PictureZone:
-        return "picture";
-    default:
-        return "unknown";
-    }
-}
-
 template <typename T, std::size_t N> QString joined(const std::array<T, N> &values)
 {
     QStringList parts;

@@ -28,20 +28,6 @@ int numberOption(ArgReader &reader, const QString &name)
     return n;
 }
 
-const char *kindName(int kind)
-{
-    switch (kind) {
-    case TextZone:
-        return "text";
-    case ClockZone:
-        return "clock";
-    case PictureZone:
-        return "picture";
-    default:
-        return "unknown";
-    }
-}
-
 } // namespace
 
 int RenderCommand::run(CliContext &context, const QStringList &args)
@@ -70,7 +56,7 @@ int RenderCommand::run(CliContext &context, const QStringList &args)
             ws.CurrentZone = z;
             if (zone.ZoneType == ClockZone) {
                 const ClockRender shown = clocks.ClocktoImage(ws, ClockMode::Preview);
-                context.out() << p << " " << z << " " << kindName(zone.ZoneType) << " " << zone.Width << "x"
+                context.out() << p << " " << z << " " << zoneKindName(zone.ZoneType) << " " << zone.Width << "x"
                               << zone.Height << " pages=1 content-height=" << zone.ContentHeight
                               << " file=" << shown.bitmapPath << "\n";
                 continue;
@@ -84,20 +70,20 @@ int RenderCommand::run(CliContext &context, const QStringList &args)
                 if (load.importFailed)
                     context.err() << p << " " << z << " picture: " << RichTextZone::importFailedTitle() << "\n";
                 const RichTextPreview shown = RichTextZone::yuelanrtf(document, ws, p, z);
-                context.out() << p << " " << z << " " << kindName(zone.ZoneType) << " " << zone.Width << "x"
+                context.out() << p << " " << z << " " << zoneKindName(zone.ZoneType) << " " << zone.Width << "x"
                               << zone.Height << " pages=" << shown.pageCount
                               << " content-height=" << shown.pageCount * zone.Height << " file=" << shown.bitmapPath
                               << "\n";
                 continue;
             }
             if (zone.ZoneType != TextZone) {
-                context.err() << p << " " << z << " " << kindName(zone.ZoneType) << ": unknown kind\n";
+                context.err() << p << " " << z << " " << zoneKindName(zone.ZoneType) << ": unknown kind\n";
                 continue;
             }
             const ShownTextZone shown = TextZone::renderAndSave(renderer, ws, p, z, TextZone::choiceFromRecord(zone));
-            context.out() << p << " " << z << " " << kindName(zone.ZoneType) << " " << zone.Width << "x" << zone.Height
-                          << " pages=" << shown.render.pageCount << " content-height=" << shown.render.ContentHeight
-                          << " file=" << shown.bitmapPath << "\n";
+            context.out() << p << " " << z << " " << zoneKindName(zone.ZoneType) << " " << zone.Width << "x"
+                          << zone.Height << " pages=" << shown.render.pageCount
+                          << " content-height=" << shown.render.ContentHeight << " file=" << shown.bitmapPath << "\n";
         }
     }
     return ExitOk;
