@@ -55,6 +55,7 @@ class TestMainWindow : public QObject
 {
     Q_OBJECT
 private slots:
+    void portChoiceIsApplied();
     void caption_data();
     void caption();
     void startupBuildsTreeAndSelects();
@@ -460,6 +461,22 @@ void TestMainWindow::chineseStandardTexts()
     auto *app = qobject_cast<LumetraApplication *>(QCoreApplication::instance());
     app->loadTranslations();
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+}
+
+void TestMainWindow::portChoiceIsApplied()
+{
+    WindowFixture f;
+    auto *ports = f.window().findChild<QComboBox *>(QStringLiteral("Combo1"));
+    QVERIFY(ports);
+    const QString device = f.home() + QStringLiteral("/some-port");
+    ports->setEditText(device);
+    emit ports->textActivated(device);
+    QCOMPARE(fromGbk(f.ws().display().SerialPort), device);
+    QCOMPARE(fromGbk(f.ws().ComPort.PortName), device);
+    QCOMPARE(f.ws().StatusPanels[4], device);
+    QFile file(f.home() + QStringLiteral("/Project/Project.zvp"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains(toGbk(QStringLiteral("串口=") + device)));
 }
 
 int main(int argc, char **argv)

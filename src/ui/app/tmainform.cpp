@@ -2,6 +2,7 @@
 
 #include "ui_tmainform.h"
 
+#include "link/portsettings.h"
 #include "model/apphome.h"
 #include "model/contentfiles.h"
 #include "model/error.h"
@@ -28,6 +29,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -182,12 +184,14 @@ void TMAINForm::buildWindow()
     parts.templateChooser = m_templateChooser;
     parts.deleteActions = {m_commands->menuDeleteProgram, m_commands->toolDelete};
     parts.prompts = [this]() -> UserPrompts & { return *m_prompts; };
-    parts.statusChanged = [this] { refreshStatus(); };
+    // Every load into the editors ends by applying the display's port.
+    parts.statusChanged = [this] { applyPortSettings(); };
     m_navigator = new ProgramNavigator(m_workspace, m_renderers, parts, this);
     m_layoutEditor = new ZoneLayoutEditor(m_workspace, m_navigator, m_preview, m_properties, this);
 
     buildPopupMenus();
     connectCommands();
+    connect(m_status->portSelector(), &QComboBox::textActivated, this, &TMAINForm::Combo1Change);
 }
 
 void TMAINForm::buildPopupMenus()
@@ -269,6 +273,32 @@ void TMAINForm::connectCommands()
 void TMAINForm::refreshStatus()
 {
     m_status->refresh(m_workspace);
+}
+
+void TMAINForm::applyPortSettings()
+{
+    try {
+        PortSettings::ApplayCom(m_workspace, AppHome::defaultProjectPath(m_home));
+    } catch (const Error &error) {
+        m_prompts->error(this, error.text());
+    }
+    refreshStatus();
+}
+
+void TMAINForm::Combo1Change(const QString &port)
+{
+    QStringList ports;
+    QComboBox *list = m_status->portSelector();
+    for (int i = 0; i < list->count(); ++i)
+        ports << list->itemText(i);
+    if (!port.isEmpty() && !ports.contains(port))
+        ports << port; // a typed device path counts as a port
+    try {
+        PortSettings::Combo1Change(m_workspace, ports, port, AppHome::defaultProjectPath(m_home));
+    } catch (const Error &error) {
+        m_prompts->error(this, error.text());
+    }
+    refreshStatus();
 }
 
 void TMAINForm::showEvent(QShowEvent *event)

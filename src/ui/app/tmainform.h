@@ -75,6 +75,10 @@ private:
     void buildPopupMenus();
     void connectCommands();
     void refreshStatus();
+    // ApplayCom after every load into the editors; Combo1Change for the
+    // status bar's port list.
+    void applyPortSettings();
+    void Combo1Change(const QString &port);
     bool askToSaveChanges();
     void showFirstProgramAfterOpen();
     bool runSave(const QString &path, bool asNewPath);
