@@ -10,6 +10,7 @@
 #include "ui/link/tfcom.h"
 #include "ui/link/tflight.h"
 #include "ui/link/tflsbk.h"
+#include "ui/link/tfmana.h"
 #include "ui/link/tfsettimer.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -227,6 +229,28 @@ private slots:
         f.window().commands()->toolFind->trigger();
         QCOMPARE(label, QStringLiteral("没有找到显示屏,请检查硬件和通讯线。"));
         QCOMPARE(fromGbk(f.ws().display().SerialPort), dir.filePath(QStringLiteral("gone-2")));
+    }
+
+    void gateAsksForTheStoredPassword()
+    {
+        WindowFixture f;
+        f.ws().display().Password = "947";
+        bool stayedOpen = false;
+        f.window().controlCommands()->setModalRunner([&](QDialog &dialog) {
+            auto *gate = qobject_cast<TFMANA *>(&dialog);
+            if (!gate)
+                return int(QDialog::Rejected);
+            gate->show();
+            gate->passwordEdit()->setText(QStringLiteral("946"));
+            gate->confirmButton()->click();
+            stayedOpen = gate->isVisible() && gate->result() != QDialog::Accepted;
+            gate->passwordEdit()->setText(QStringLiteral("947"));
+            gate->confirmButton()->click();
+            return gate->result();
+        });
+        QVERIFY(f.window().controlCommands()->TBXItem16Click());
+        QVERIFY(stayedOpen);
+        QCOMPARE(f.prompts().shown, QStringList{QStringLiteral("密码错误,请重新录入。")});
     }
 
     void searchRefusedForClassA()

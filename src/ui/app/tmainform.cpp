@@ -289,6 +289,8 @@ void TMAINForm::connectCommands()
         connect(a, &QAction::triggered, m_control, &ControlCommands::openBrightness);
     connect(c.toolBorder, &QAction::triggered, m_control, &ControlCommands::openBorder);
     connect(c.toolFind, &QAction::triggered, m_control, &ControlCommands::TBXItem17Click);
+    for (QAction *a : {c.menuHardware, c.toolHardware})
+        connect(a, &QAction::triggered, m_control, &ControlCommands::TBXItem16Click);
 }
 
 void TMAINForm::refreshStatus()

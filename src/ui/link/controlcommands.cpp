@@ -8,6 +8,7 @@
 #include "ui/link/tfcom.h"
 #include "ui/link/tflight.h"
 #include "ui/link/tflsbk.h"
+#include "ui/link/tfmana.h"
 #include "ui/link/tfsettimer.h"
 
 #include <QComboBox>
@@ -19,6 +20,7 @@ ControlCommands::ControlCommands(const Parts &parts)
 {
     // Created at start-up and kept, so its check box outlives each opening.
     m_border = new TF_LSBK(context(), parts.window);
+    m_gate = new TFMANA(context(), parts.window);
 }
 
 ControlContext ControlCommands::context() const
@@ -84,6 +86,14 @@ void ControlCommands::openBrightness()
 void ControlCommands::openBorder()
 {
     runDialog(*m_border);
+}
+
+bool ControlCommands::TBXItem16Click()
+{
+    m_parts.send->DISBUTTON();
+    const bool accepted = m_runModal(*m_gate) == QDialog::Accepted;
+    m_parts.send->ENBUTTON();
+    return accepted;
 }
 
 void ControlCommands::TBXItem17Click()

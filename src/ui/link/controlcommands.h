@@ -14,6 +14,7 @@ namespace lumetra {
 class SendCommands;
 class StatusPanels;
 class TF_LSBK;
+class TFMANA;
 
 // The window's control commands: power, pause, the clock and timer, the
 // brightness, the moving border and the search for the display.
@@ -37,6 +38,7 @@ public:
     // Tests drive the modal dialogs here instead of a modal loop.
     void setModalRunner(std::function<int(QDialog &)> runner) { m_runModal = std::move(runner); }
     TF_LSBK *borderDialog() const { return m_border; }
+    TFMANA *gate() const { return m_gate; }
 
     void powerOn() { power(true); }
     void powerOff() { power(false); }
@@ -46,6 +48,8 @@ public:
     void openBrightness();
     void openBorder();
     void TBXItem17Click();
+    // The administrator gate; true when it let the operator through.
+    bool TBXItem16Click();
 
 private:
     void power(bool on);
@@ -56,6 +60,7 @@ private:
 
     Parts m_parts;
     TF_LSBK *m_border = nullptr;
+    TFMANA *m_gate = nullptr;
     std::function<int(QDialog &)> m_runModal;
 };
 
