@@ -18,6 +18,7 @@ class TestPrompts : public UserPrompts
 public:
     QStringList shown;      // every message text, in order
     QStringList errors;     // the error boxes among them
+    QStringList captions;   // the captions of the boxes that have their own
     QList<bool> answers;    // answers to the questions in turn; Yes when none is left
     QString openPath;       // the file the open dialog returns ("" = Cancel)
     QString savePath;       // the file the save dialog returns
@@ -27,6 +28,11 @@ public:
 
     bool question(QWidget *, const QString &text) override;
     void information(QWidget *, const QString &text) override { shown << text; }
+    void notice(QWidget *, const QString &caption, const QString &text) override
+    {
+        captions << caption;
+        shown << text;
+    }
     void confirmation(QWidget *, const QString &text) override { shown << text; }
     void error(QWidget *, const QString &text) override;
     QString openProjectFile(QWidget *, const QString &) override { return openPath; }

@@ -17,6 +17,7 @@
 #include "ui/layout/clockpanel.h"
 #include "ui/layout/zonelayouteditor.h"
 #include "ui/layout/zoomview.h"
+#include "ui/link/controlcommands.h"
 #include "ui/link/sendcommands.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
@@ -268,6 +269,32 @@ void TMAINForm::connectCommands()
     for (QAction *a : {c.menuSend, c.toolSend})
         connect(a, &QAction::triggered, m_send, &SendCommands::TBXItem7Click);
     connect(c.toolUsb, &QAction::triggered, m_send, &SendCommands::TBXItem13Click);
+
+    ControlCommands::Parts control;
+    control.window = this;
+    control.workspace = &m_workspace;
+    control.send = m_send;
+    control.ports = m_status->portSelector();
+    control.panels = m_status;
+    control.defaultProject = AppHome::defaultProjectPath(m_home);
+    control.prompts = send.prompts;
+    m_control = new ControlCommands(control);
+    for (QAction *a : {c.menuPowerOn, c.toolPowerOn})
+        connect(a, &QAction::triggered, m_control, &ControlCommands::powerOn);
+    for (QAction *a : {c.menuPowerOff, c.toolPowerOff})
+        connect(a, &QAction::triggered, m_control, &ControlCommands::powerOff);
+    for (QAction *a : {c.menuPause, c.toolPause})
+        connect(a, &QAction::triggered, m_control, &ControlCommands::pauseDisplay);
+    for (QAction *a : {c.menuResume, c.toolResume})
+        connect(a, &QAction::triggered, m_control, &ControlCommands::resumeDisplay);
+    for (QAction *a : {c.menuTimer, c.toolTimer, c.menuClock, c.toolClock})
+        connect(a, &QAction::triggered, m_control, &ControlCommands::openTimer);
+    for (QAction *a : {c.menuBrightness, c.toolBrightness})
+        connect(a, &QAction::triggered, m_control, &ControlCommands::openBrightness);
+    connect(c.toolBorder, &QAction::triggered, m_control, &ControlCommands::openBorder);
+    connect(c.toolFind, &QAction::triggered, m_control, &ControlCommands::TBXItem17Click);
+    for (QAction *a : {c.menuHardware, c.toolHardware})
+        connect(a, &QAction::triggered, m_control, &ControlCommands::TBXItem16Click);
 }
 
 void TMAINForm::refreshStatus()

@@ -20,6 +20,7 @@ namespace lumetra {
 
 class AboutBox;
 class CommandTable;
+class ControlCommands;
 class ProgramNavigator;
 class ProgramTree;
 class PropertyWindow;
@@ -55,6 +56,7 @@ public:
     StatusPanels *statusPanels() const { return m_status; }
     UserPrompts &prompts() { return *m_prompts; }
     SendCommands *sendCommands() const { return m_send; }
+    ControlCommands *controlCommands() const { return m_control; }
     // Tests answer the message boxes and file dialogs here.
     void setPrompts(std::unique_ptr<UserPrompts> prompts);
 
@@ -108,6 +110,7 @@ private:
     // it goes through Save As so that file is not overwritten unasked.
     bool m_unsavedNewProject = false;
     SendCommands *m_send = nullptr;
+    ControlCommands *m_control = nullptr;
 };
 
 } // namespace lumetra

@@ -31,6 +31,12 @@ void UserPrompts::information(QWidget *parent, const QString &text)
     box.exec();
 }
 
+void UserPrompts::notice(QWidget *parent, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 void UserPrompts::confirmation(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::Question, boxTitle(), text, QMessageBox::NoButton, parent);

@@ -18,6 +18,8 @@ public:
     virtual bool question(QWidget *parent, const QString &text);
     // Information box with OK.
     virtual void information(QWidget *parent, const QString &text);
+    // Information box with OK under a caption of its own ("信息提示").
+    virtual void notice(QWidget *parent, const QString &caption, const QString &text);
     // Confirmation box with the single button Yes ("保存成功!").
     virtual void confirmation(QWidget *parent, const QString &text);
     // The application error box: the reason and the file it concerns.

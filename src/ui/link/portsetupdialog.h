@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+
+namespace lumetra {
+
+// "设置窗体": the manual choice of the serial port and its rate.
+class PortSetupDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    PortSetupDialog(const QStringList &ports, const QString &port, int baudRate, QWidget *parent = nullptr);
+
+    QComboBox *portBox() const { return m_port; }
+    QComboBox *rateBox() const { return m_rate; }
+    QString portName() const;
+    int baudRate() const;
+
+    // The rates offered, fastest first.
+    static QList<int> rates();
+
+private:
+    QComboBox *m_port = nullptr;
+    QComboBox *m_rate = nullptr;
+};
+
+} // namespace lumetra
