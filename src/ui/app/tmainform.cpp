@@ -17,6 +17,7 @@
 #include "ui/layout/zonelayouteditor.h"
 #include "ui/layout/zoomview.h"
 #include "ui/link/sendcommands.h"
+#include "ui/link/signpreview.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -255,6 +256,7 @@ void TMAINForm::connectCommands()
 
     SendCommands::Parts send;
     send.window = this;
+    send.home = m_home;
     send.workspace = &m_workspace;
     send.navigator = m_navigator;
     send.ports = m_status->portSelector();
@@ -264,6 +266,8 @@ void TMAINForm::connectCommands()
     for (QAction *a : {c.menuSend, c.toolSend})
         connect(a, &QAction::triggered, m_send, &SendCommands::TBXItem7Click);
     connect(c.toolUsb, &QAction::triggered, m_send, &SendCommands::TBXItem13Click);
+    for (QAction *a : {c.menuPreview, c.toolPreview})
+        connect(a, &QAction::triggered, m_send, &SendCommands::previewClick);
 }
 
 void TMAINForm::refreshStatus()
@@ -330,6 +334,9 @@ void TMAINForm::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    // The preview's sign goes with the editor.
+    if (SignPreview *preview = m_send->preview())
+        preview->stop();
     event->accept();
 }
 
