@@ -28,6 +28,7 @@ CommandTable::CommandTable(Ui::TMAINForm &form)
     menuBrightness = form.MenuBrightness;
     menuTimer = form.MenuTimer;
     menuSend = form.MenuSend;
+    menuPreview = form.MenuPreview;
     menuClock = form.MenuClock;
     menuPowerOn = form.MenuPowerOn;
     menuPowerOff = form.MenuPowerOff;
@@ -51,6 +52,7 @@ CommandTable::CommandTable(Ui::TMAINForm &form)
     toolBrightness = form.ToolBrightness;
     toolTimer = form.ToolTimer;
     toolSend = form.ToolSend;
+    toolPreview = form.ToolPreview;
     toolUsb = form.ToolUsb;
     toolClock = form.ToolClock;
     toolPowerOn = form.ToolPowerOn;
@@ -71,6 +73,7 @@ CommandTable::CommandTable(Ui::TMAINForm &form)
     toolBrightness->setIcon(standard(QStyle::SP_DialogYesButton));
     toolTimer->setIcon(standard(QStyle::SP_BrowserStop));
     toolSend->setIcon(standard(QStyle::SP_ArrowRight));
+    toolPreview->setIcon(standard(QStyle::SP_DesktopIcon));
     toolUsb->setIcon(standard(QStyle::SP_DriveHDIcon));
     toolClock->setIcon(standard(QStyle::SP_MediaSeekForward));
     toolPowerOn->setIcon(standard(QStyle::SP_MediaPlay));
@@ -85,7 +88,7 @@ QList<QAction *> CommandTable::controllerActions() const
 {
     return {toolHardware, toolBrightness, toolTimer,   toolUsb,      toolBorder,  toolFind,     toolPowerOn,
             toolResume,   toolClock,      toolSend,    toolPowerOff, toolPause,   menuHardware, menuBrightness,
-            menuTimer,    menuSend,       menuPowerOn, menuClock,    menuPowerOff};
+            menuTimer,    menuSend,       menuPowerOn, menuClock,    menuPowerOff, toolPreview, menuPreview};
 }
 
 } // namespace lumetra

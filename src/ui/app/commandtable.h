@@ -24,13 +24,13 @@ public:
     QAction *menuNew, *menuOpen, *menuSave, *menuSaveAs, *menuExit;
     QAction *menuAddProgram, *menuDeleteProgram;
     QAction *menuHardware, *menuBrightness, *menuTimer;
-    QAction *menuSend, *menuClock, *menuPowerOn, *menuPowerOff, *menuPause, *menuResume;
+    QAction *menuSend, *menuPreview, *menuClock, *menuPowerOn, *menuPowerOff, *menuPause, *menuResume;
     QAction *menuHelp, *menuAbout;
     QMenu *helpMenu;
 
     // Toolbar.
     QAction *toolNew, *toolOpen, *toolSave, *toolSaveAs, *toolAdd, *toolDelete;
-    QAction *toolHardware, *toolBorder, *toolBrightness, *toolTimer, *toolSend, *toolUsb, *toolClock;
+    QAction *toolHardware, *toolBorder, *toolBrightness, *toolTimer, *toolSend, *toolPreview, *toolUsb, *toolClock;
     QAction *toolPowerOn, *toolPowerOff, *toolPause, *toolResume, *toolFind, *toolExit;
     QToolBar *toolBar;
 

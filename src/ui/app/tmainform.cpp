@@ -19,6 +19,7 @@
 #include "ui/layout/zoomview.h"
 #include "ui/link/controlcommands.h"
 #include "ui/link/sendcommands.h"
+#include "ui/link/signpreview.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -260,6 +261,7 @@ void TMAINForm::connectCommands()
 
     SendCommands::Parts send;
     send.window = this;
+    send.home = m_home;
     send.workspace = &m_workspace;
     send.navigator = m_navigator;
     send.ports = m_status->portSelector();
@@ -295,6 +297,8 @@ void TMAINForm::connectCommands()
     connect(c.toolFind, &QAction::triggered, m_control, &ControlCommands::TBXItem17Click);
     for (QAction *a : {c.menuHardware, c.toolHardware})
         connect(a, &QAction::triggered, m_control, &ControlCommands::TBXItem16Click);
+    for (QAction *a : {c.menuPreview, c.toolPreview})
+        connect(a, &QAction::triggered, m_send, &SendCommands::previewClick);
 }
 
 void TMAINForm::refreshStatus()
@@ -387,6 +391,9 @@ void TMAINForm::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    // The preview's sign goes with the editor.
+    if (SignPreview *preview = m_send->preview())
+        preview->stop();
     event->accept();
 }
 

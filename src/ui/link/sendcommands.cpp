@@ -5,6 +5,7 @@
 #include "model/error.h"
 #include "ui/app/userprompts.h"
 #include "ui/link/controllerport.h"
+#include "ui/link/signpreview.h"
 #include "ui/link/tfdown.h"
 #include "ui/link/tfseltime.h"
 #include "ui/link/tfusb.h"
@@ -81,11 +82,24 @@ void SendCommands::TBXItem7Click()
         if (!prompts.question(window, QStringLiteral("请确定是否发送当前这些节目到显示屏内?\r\n"
                                                      "发送按'Yes',不发送按'NO'.")))
             return;
+    } catch (const Error &e) {
+        prompts.information(window, e.text().isEmpty() ? sendFailedMessage() : e.text());
+        showSelectedProgram();
+        return;
+    }
+    sendThrough(*m_port);
+}
+
+void SendCommands::sendThrough(ControllerPort &port)
+{
+    QWidget *window = m_parts.window;
+    UserPrompts &prompts = m_parts.prompts();
+    try {
         DISBUTTON();
         m_progress->progressBar()->setValue(0);
         if (!m_progress->isVisible())
             m_progress->show();
-        transdata();
+        transdata(port);
         if (m_progress->isVisible())
             m_progress->close();
         ENBUTTON();
@@ -116,10 +130,44 @@ void SendCommands::showSelectedProgram()
 
 void SendCommands::transdata()
 {
-    ProgramSender sender(*m_parts.workspace, m_port->link(), m_port->preparation());
+    transdata(*m_port);
+}
+
+void SendCommands::transdata(ControllerPort &port)
+{
+    ProgramSender sender(*m_parts.workspace, port.link(), port.preparation());
     sender.progress = [this](const TransferProgress &p) { m_progress->showProgress(p); };
     sender.message = [this](const QString &text) { m_parts.prompts().information(m_parts.window, text); };
     sender.transdata();
+}
+
+void SendCommands::previewClick()
+{
+    QString error;
+    if (!m_preview)
+        m_preview = new SignPreview(m_parts.home, this);
+    if (!m_preview->start(error)) {
+        m_parts.prompts().information(m_parts.window, error);
+        return;
+    }
+    if (!m_previewPort)
+        m_previewPort = std::make_unique<ControllerPort>(*m_parts.workspace);
+    Workspace &ws = *m_parts.workspace;
+    ws.ReplyBuffer.clear();
+    ws.ReplyCount = 0;
+    ws.ReplyAddressSource = 2;
+    selectFirstProgram();
+    // The preview's link only for this send: the port the project keeps and
+    // the list shows stay the real card's.
+    const SerialComponentSettings kept = ws.ComPort;
+    ws.ComPort.PortName = m_preview->link().toLocal8Bit();
+    struct Restore
+    {
+        Workspace &ws;
+        const SerialComponentSettings &kept;
+        ~Restore() { ws.ComPort = kept; }
+    } restore{ws, kept};
+    sendThrough(*m_previewPort);
 }
 
 void SendCommands::TBXItem13Click()

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QList>
 #include <QObject>
+#include <QString>
 #include <QTime>
 
 #include <functional>
@@ -10,7 +11,6 @@
 
 class QAction;
 class QComboBox;
-class QString;
 class QDialog;
 class QWidget;
 
@@ -18,6 +18,7 @@ namespace lumetra {
 
 class ControllerPort;
 class ProgramNavigator;
+class SignPreview;
 class TF_seltime;
 class TFDown;
 class UserPrompts;
@@ -32,6 +33,7 @@ public:
     struct Parts
     {
         QWidget *window = nullptr;
+        QString home; // the application home, where the preview's sign lives
         Workspace *workspace = nullptr;
         ProgramNavigator *navigator = nullptr;
         QComboBox *ports = nullptr; // Combo1
@@ -45,6 +47,7 @@ public:
     ControllerPort &port() { return *m_port; }
     TFDown *progressWindow() const { return m_progress; }
     TF_seltime *timeDialog() const { return m_timeDialog; }
+    SignPreview *preview() const { return m_preview; }
     QDate &UsbClockDate() { return m_usbClockDate; }
     QTime &UsbClockTime() { return m_usbClockTime; }
 
@@ -56,6 +59,8 @@ public:
 
     void TBXItem7Click();
     void transdata();
+    // "模拟显示": the project to the virtual sign, whose window shows the play.
+    void previewClick();
     void TBXItem13Click();
     void DISBUTTON();
     void ENBUTTON();
@@ -63,11 +68,15 @@ public:
 private:
     void selectFirstProgram();
     void showSelectedProgram();
+    void sendThrough(ControllerPort &port);
+    void transdata(ControllerPort &port);
 
     Parts m_parts;
     std::unique_ptr<ControllerPort> m_port;
     TFDown *m_progress = nullptr;
     TF_seltime *m_timeDialog = nullptr;
+    SignPreview *m_preview = nullptr;
+    std::unique_ptr<ControllerPort> m_previewPort;
     QDate m_usbClockDate;
     QTime m_usbClockTime;
     std::function<int(QDialog &)> m_runModal;
