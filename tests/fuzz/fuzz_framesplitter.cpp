@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     int piece = 0;
     while (pos < bytes.size()) {
         const qsizetype len = std::min<qsizetype>(bytes.size() - pos, 1 + (cut + 13 * piece) % 64);
-        for (const SignFrame &frame : splitter.feed(bytes.mid(pos, len))) {
+        for (const SignFrame &frame : splitter.feed(bytes.sliced(pos, len))) {
             if (frame.bytes.isEmpty())
                 std::abort();
             out += frame.bytes;
