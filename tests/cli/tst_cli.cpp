@@ -1,6 +1,8 @@
 #include "model/gbk.h"
 #include "model/inidocument.h"
 
+#include "support/clirun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -14,20 +16,11 @@ using namespace lumetra;
 
 namespace {
 
-struct Run
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
+using Run = lumetra::test::CliRun;
 
 Run cli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-cli"), args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return lumetra::test::runCli(args);
 }
 
 } // namespace

@@ -1,3 +1,5 @@
+#include "support/clirun.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -7,20 +9,11 @@
 
 namespace {
 
-struct Run
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
+using Run = lumetra::test::CliRun;
 
 Run cli(const QStringList &args)
 {
-    QProcess p;
-    p.start(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-cli"), args);
-    p.waitForFinished(30000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return lumetra::test::runCli(args);
 }
 
 } // namespace

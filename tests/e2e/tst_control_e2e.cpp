@@ -1,3 +1,5 @@
+#include "support/virtualsign.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,13 +15,10 @@ class TestControlEndToEnd : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    QProcess m_sign;
+    QTemporaryDir m_dir; // the home
+    lumetra::test::VirtualSign m_sign;
 
-    QString linkPath() const
-    {
-        return m_dir.filePath(QStringLiteral("card-%1").arg(QCoreApplication::applicationPid()));
-    }
+    QString linkPath() const { return m_sign.link(); }
 
     int cli(const QStringList &args, QString *err = nullptr)
     {
@@ -34,10 +33,7 @@ class TestControlEndToEnd : public QObject
     QList<QJsonObject> loggedFrames() const
     {
         QList<QJsonObject> frames;
-        QFile log(m_dir.filePath("out/frames.jsonl"));
-        if (!log.open(QIODevice::ReadOnly))
-            return frames;
-        for (const QByteArray &line : log.readAll().split('\n'))
+        for (const QByteArray &line : m_sign.log().split('\n'))
             if (!line.isEmpty())
                 frames << QJsonDocument::fromJson(line).object();
         return frames;
@@ -46,19 +42,8 @@ class TestControlEndToEnd : public QObject
 private slots:
     void initTestCase()
     {
-        m_sign.setProgram(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"));
-        m_sign.setArguments({"--link", linkPath(), "--class", "B", "--out", m_dir.filePath("out")});
-        m_sign.start();
-        QVERIFY(m_sign.waitForStarted(5000));
-        while (!m_sign.canReadLine())
-            QVERIFY(m_sign.waitForReadyRead(5000));
+        QVERIFY(m_sign.start());
         QVERIFY(QFileInfo::exists(linkPath()));
-    }
-
-    void cleanupTestCase()
-    {
-        m_sign.terminate();
-        m_sign.waitForFinished(5000);
     }
 
     void commandsReachTheCard()

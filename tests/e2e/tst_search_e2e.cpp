@@ -1,3 +1,5 @@
+#include "support/virtualsign.h"
+
 #include "link/controllerlink.h"
 #include "link/displaysearch.h"
 #include "link/hardwarelink.h"
@@ -18,7 +20,7 @@ class TestSearchEndToEnd : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QProcess m_sign;
+    lumetra::test::VirtualSign m_sign;
 
     QString path(const QString &name) const
     {
@@ -28,19 +30,8 @@ class TestSearchEndToEnd : public QObject
 private slots:
     void initTestCase()
     {
-        m_sign.setProgram(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"));
-        m_sign.setArguments({"--link", path("card"), "--class", "C", "--out", m_dir.filePath("out")});
-        m_sign.start();
-        QVERIFY(m_sign.waitForStarted(5000));
-        while (!m_sign.canReadLine())
-            QVERIFY(m_sign.waitForReadyRead(5000));
-        QVERIFY(QFileInfo::exists(path("card")));
-    }
-
-    void cleanupTestCase()
-    {
-        m_sign.terminate();
-        m_sign.waitForFinished(5000);
+        QVERIFY(m_sign.start(QStringLiteral("C")));
+        QVERIFY(QFileInfo::exists(m_sign.link()));
     }
 
     void search_data()
@@ -49,7 +40,7 @@ private slots:
         QTest::addColumn<QString>("found");
         QTest::addColumn<QString>("label");
         QTest::addColumn<QString>("stored");
-        const QString card = path("card");
+        const QString card = m_sign.link();
         const QString none1 = path("none1"), none2 = path("none2"), none3 = path("none3");
         QTest::newRow("second of three") << QStringList{none1, card, none2} << card
                                          << QStringLiteral("已经找到显示屏在") + card << card;
@@ -101,7 +92,7 @@ private slots:
         Workspace ws;
         ws.display().CardModel = toGbk(u"C类卡");
         ws.display().CardAddress = address;
-        ws.display().SerialPort = toGbk(path("card"));
+        ws.display().SerialPort = toGbk(m_sign.link());
         ws.ComPort.PortName = ws.display().SerialPort;
         ws.display().ScreenWidth = 8;
         SerialTransport transport;

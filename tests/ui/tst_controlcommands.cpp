@@ -1,3 +1,4 @@
+#include "support/virtualsign.h"
 #include "uifixture.h"
 
 #include "model/apphome.h"
@@ -30,43 +31,6 @@ using namespace lumetra;
 using namespace lumetra::test;
 
 namespace {
-
-// The virtual card on a pseudo-terminal in a folder of its own.
-class VirtualSign
-{
-public:
-    bool start()
-    {
-        m_process.setProgram(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"));
-        m_process.setArguments({"--link", link(), "--class", "B", "--out", out()});
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start();
-        if (!m_process.waitForStarted(5000))
-            return false;
-        while (!m_process.canReadLine())
-            if (!m_process.waitForReadyRead(5000))
-                return false;
-        return m_process.readLine().startsWith("card ");
-    }
-    ~VirtualSign()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    QString link() const { return m_dir.filePath(QStringLiteral("sign-%1").arg(QCoreApplication::applicationPid())); }
-    QString out() const { return m_dir.filePath(QStringLiteral("out")); }
-    QByteArray log() const
-    {
-        QFile f(out() + QStringLiteral("/frames.jsonl"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-};
 
 QByteArray displayKey(const QString &home, const char16_t *key)
 {

@@ -1,3 +1,4 @@
+#include "support/virtualsign.h"
 #include "uifixture.h"
 
 #include "ui/app/commandtable.h"
@@ -25,43 +26,6 @@ using namespace lumetra::test;
 namespace {
 
 const QString SendQuestion = QStringLiteral("请确定是否发送当前这些节目到显示屏内?\r\n发送按'Yes',不发送按'NO'.");
-
-// The virtual card on a pseudo-terminal in a folder of its own.
-class VirtualSign
-{
-public:
-    bool start()
-    {
-        m_process.setProgram(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"));
-        m_process.setArguments({"--link", link(), "--class", "B", "--out", out()});
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start();
-        if (!m_process.waitForStarted(5000))
-            return false;
-        while (!m_process.canReadLine())
-            if (!m_process.waitForReadyRead(5000))
-                return false;
-        return m_process.readLine().startsWith("card ");
-    }
-    ~VirtualSign()
-    {
-        m_process.terminate();
-        if (!m_process.waitForFinished(5000))
-            m_process.kill();
-        m_process.waitForFinished(5000);
-    }
-    QString link() const { return m_dir.filePath(QStringLiteral("sign-%1").arg(QCoreApplication::applicationPid())); }
-    QString out() const { return m_dir.filePath(QStringLiteral("out")); }
-    QByteArray log() const
-    {
-        QFile f(out() + QStringLiteral("/frames.jsonl"));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-private:
-    QTemporaryDir m_dir;
-    QProcess m_process;
-};
 
 } // namespace
 

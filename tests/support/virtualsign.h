@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace lumetra::test {
+
+// The virtual card (bin/lumetra-sign) on a pseudo-terminal in a folder of its
+// own, stopped when the object goes. The link is named after the test's
+// process so that parallel tests never share a port lock.
+class VirtualSign
+{
+public:
+    bool start(const QString &cardClass = QStringLiteral("B"))
+    {
+        m_process.setProgram(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"));
+        m_process.setArguments({"--link", link(), "--class", cardClass, "--out", out()});
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start();
+        if (!m_process.waitForStarted(5000))
+            return false;
+        // It prints its line once the link is in place.
+        while (!m_process.canReadLine())
+            if (!m_process.waitForReadyRead(5000))
+                return false;
+        return m_process.readLine().startsWith("card ");
+    }
+    ~VirtualSign()
+    {
+        m_process.terminate();
+        if (!m_process.waitForFinished(5000))
+            m_process.kill();
+        m_process.waitForFinished(5000);
+    }
+    QString link() const { return m_dir.filePath(QStringLiteral("sign-%1").arg(QCoreApplication::applicationPid())); }
+    QString out() const { return m_dir.filePath(QStringLiteral("out")); }
+    QString folder() const { return m_dir.path(); }
+    QByteArray log() const
+    {
+        QFile f(out() + QStringLiteral("/frames.jsonl"));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+};
+
+} // namespace lumetra::test
