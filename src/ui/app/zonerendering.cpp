@@ -23,19 +23,20 @@ InstalledRenderers installZoneRenderers(ZoneRenderers &renderers)
     auto clock = std::make_shared<ClockRenderer>();
     renderers.setRenderer(ClockZone, [clock](Workspace &ws, int program, int slot) {
         // The clock renders the current zone; the selection stays as it was.
-        const int keepProgram = ws.CurrentProgram;
-        const int keepZone = ws.CurrentZone;
+        struct KeepSelection
+        {
+            Workspace &ws;
+            int program = ws.CurrentProgram;
+            int zone = ws.CurrentZone;
+            ~KeepSelection()
+            {
+                ws.CurrentProgram = program;
+                ws.CurrentZone = zone;
+            }
+        } keep{ws};
         ws.CurrentProgram = program;
         ws.CurrentZone = slot;
-        try {
-            clock->ClocktoImage(ws, ClockMode::Preview);
-        } catch (...) {
-            ws.CurrentProgram = keepProgram;
-            ws.CurrentZone = keepZone;
-            throw;
-        }
-        ws.CurrentProgram = keepProgram;
-        ws.CurrentZone = keepZone;
+        clock->ClocktoImage(ws, ClockMode::Preview);
     });
 
     // The hidden document every rich-text zone is laid out in.
