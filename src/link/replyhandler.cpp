@@ -33,9 +33,8 @@ int ReplyHandler::expectedAddress() const
     }
 }
 
-bool ReplyHandler::acknowledgementAccepted() const
+bool ReplyHandler::acknowledgementAccepted(const QByteArray &b) const
 {
-    const QByteArray &b = m_state.ReplyBuffer;
     if (static_cast<uint8_t>(b[0]) != AcknowledgementByte)
         return false;
     if (m_selectors.TargetIndex == BroadcastItem && m_state.ReplyAddressSource != 1)
@@ -54,6 +53,18 @@ void ReplyHandler::ComPortRxChar(QByteArrayView bytes)
     m_state.ReplyBuffer.append(bytes.data(), bytes.size());
     m_state.ReplyCount = static_cast<int32_t>(m_state.ReplyBuffer.size());
 
+    // Line noise before an acknowledgement: the answer is the last three
+    // bytes, so a burst of garbage in the same wait does not hide it.
+    if (!m_awaitingParameters && m_state.ReplyCount > AcknowledgementLength) {
+        const QByteArray tail = m_state.ReplyBuffer.right(AcknowledgementLength);
+        if (acknowledgementAccepted(tail)) {
+            clearBuffer();
+            m_state.ReplyCode = 8;
+            emit replyAccepted();
+            return;
+        }
+    }
+
     // Too long for any answer: garbage, dropped with what just came.
     if (m_state.ReplyCount > ParameterReplyLength) {
         clearBuffer();
@@ -61,7 +72,7 @@ void ReplyHandler::ComPortRxChar(QByteArrayView bytes)
     }
 
     if (m_state.ReplyCount == AcknowledgementLength && !m_awaitingParameters) {
-        const bool accepted = acknowledgementAccepted();
+        const bool accepted = acknowledgementAccepted(m_state.ReplyBuffer);
         clearBuffer();
         if (accepted) {
             m_state.ReplyCode = 8;

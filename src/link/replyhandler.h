@@ -39,7 +39,7 @@ signals:
 
 private:
     void clearBuffer();
-    bool acknowledgementAccepted() const;
+    bool acknowledgementAccepted(const QByteArray &answer) const;
 
     WorkspaceState &m_state;
     const AddressSelectors &m_selectors;

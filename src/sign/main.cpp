@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QRandomGenerator>
 #include <QTextStream>
 #include <QTimer>
 
@@ -32,7 +33,7 @@ constexpr int ExitUsage = 2;
 
 const char *const Usage = "usage: lumetra-sign [--home DIR] --link PATH [--class A|B|C] [--address N] [--out DIR]"
                           " [--params FILE]\n"
-                          " [--window] [--pitch N]\n"
+                          " [--window] [--pitch N] [--noise SEED]\n"
                           "       lumetra-sign --read-usb FILE [--out DIR] [--window] [--pitch N]\n"
                           "       lumetra-sign --replay DIR [--at \"YYYY-MM-DD HH:MM:SS\"] [--seconds S] [--fps F]"
                           " [--pitch N] (--out FRAMES_DIR | --window)\n";
@@ -44,6 +45,7 @@ struct Options
     std::optional<int> address;
     bool window = false;
     std::optional<int> pitch;
+    std::optional<quint32> noise;
     QDateTime at;
     double seconds = 10;
     double fps = 25;
@@ -117,6 +119,12 @@ QString parseOptions(QStringList args, Options &o)
             if (!ok || n < 1 || n > 128)
                 return QStringLiteral("--address takes 1 to 128");
             o.address = n;
+        } else if (name == QLatin1String("--noise")) {
+            bool ok = false;
+            const uint seed = value.toUInt(&ok);
+            if (!ok)
+                return QStringLiteral("--noise takes a seed (a whole number)");
+            o.noise = seed;
         } else {
             return QStringLiteral("unknown option %1").arg(name);
         }
@@ -129,6 +137,48 @@ QString parseOptions(QStringList args, Options &o)
         o.link = PortSettings::virtualSignLink(o.home);
     return o.link.isEmpty() ? QStringLiteral("--link is needed") : QString();
 }
+
+// A bad line for tests: each answer comes a moment after a burst of random
+// bytes or another card's answer. Nothing that looks like this card's own
+// acknowledgement is sent.
+class LineNoise
+{
+public:
+    LineNoise(quint32 seed, int address) : m_random(seed), m_address(address) {}
+
+    void answer(const QByteArray &answer, PtyLink &link)
+    {
+        QByteArray burst;
+        switch (m_random.bounded(4)) {
+        case 0: // a wrong card answers
+            burst = QByteArray("\x60", 1) + char(m_address % 128 + 1) + '\0';
+            break;
+        case 1: // more than any answer holds
+            burst = randomBytes(34 + int(m_random.bounded(30)));
+            break;
+        default:
+            burst = randomBytes(1 + int(m_random.bounded(20)));
+            break;
+        }
+        link.write(burst);
+        QTimer::singleShot(int(m_random.bounded(6)), &link, [&link, answer] { link.write(answer); });
+    }
+
+private:
+    QByteArray randomBytes(int n)
+    {
+        QByteArray bytes(n, '\0');
+        for (char &b : bytes) {
+            // 0x60 starts an acknowledgement; leave it out so no burst is one.
+            uint8_t v = uint8_t(m_random.bounded(256));
+            b = char(v == 0x60 ? 0x61 : v);
+        }
+        return bytes;
+    }
+
+    QRandomGenerator m_random;
+    int m_address;
+};
 
 int windowPitch(const Options &o)
 {
@@ -258,6 +308,9 @@ int main(int argc, char **argv)
     quiet.setSingleShot(true);
     quiet.setInterval(1000);
     QObject::connect(&quiet, &QTimer::timeout, &app, [&card] { card.flushPending(); });
+    std::unique_ptr<LineNoise> noise;
+    if (o.noise)
+        noise = std::make_unique<LineNoise>(*o.noise, address);
     std::unique_ptr<SignWindow> window;
     if (o.window) {
         window = std::make_unique<SignWindow>(windowPitch(o));
@@ -268,8 +321,12 @@ int main(int argc, char **argv)
         const int programs = card.programRevision();
         const int controls = card.controlRevision();
         const QByteArray answer = card.receive(bytes);
-        if (!answer.isEmpty())
-            link.write(answer);
+        if (!answer.isEmpty()) {
+            if (noise)
+                noise->answer(answer, link);
+            else
+                link.write(answer);
+        }
         if (card.hasPending())
             quiet.start();
         if (window && (programs != card.programRevision() || controls != card.controlRevision()))

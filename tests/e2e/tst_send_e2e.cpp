@@ -93,10 +93,10 @@ class TestSendEndToEnd : public QObject
     }
     QString outDir() const { return m_dir.filePath(QStringLiteral("out")); }
 
-    bool startSign(const QString &cardClass)
+    bool startSign(const QString &cardClass, const QStringList &extra = {})
     {
         m_sign.setProgram(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"));
-        m_sign.setArguments({"--link", linkPath(), "--class", cardClass, "--out", outDir()});
+        m_sign.setArguments(QStringList{"--link", linkPath(), "--class", cardClass, "--out", outDir()} + extra);
         m_sign.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_sign.start();
         if (!m_sign.waitForStarted(5000))
@@ -160,6 +160,28 @@ private slots:
 
         // 128 × 32, two colours: one screen is blocks 2 and 3, final 4; the
         // picture zone that ends program 3 holds two pages.
+        const QList<QJsonObject> log = readLog(outDir() + "/frames.jsonl");
+        for (int k = 1; k <= 2; ++k)
+            QCOMPARE(programFrames(log, k), (QStringList{"index", "2", "3", "load:4"}));
+        QCOMPARE(programFrames(log, 3), (QStringList{"index", "2", "3", "4", "5", "load:6"}));
+        comparePictures(outDir(), 3);
+    }
+
+    // The card follows each answer with random bytes or another card's
+    // answer: nothing is lost and no wait runs out.
+    void sendCompletesThroughLineNoise_data()
+    {
+        QTest::addColumn<QString>("seed");
+        QTest::newRow("seed 7") << QStringLiteral("7");
+        QTest::newRow("seed 1234") << QStringLiteral("1234");
+    }
+    void sendCompletesThroughLineNoise()
+    {
+        QFETCH(QString, seed);
+        QVERIFY(startSign(QStringLiteral("B"), {"--noise", seed}));
+        QByteArray err;
+        QCOMPARE(cli({"send", project(), "--port", linkPath()}, &err), 0);
+        QVERIFY2(!err.contains("可能没有连接到控制卡"), err.constData());
         const QList<QJsonObject> log = readLog(outDir() + "/frames.jsonl");
         for (int k = 1; k <= 2; ++k)
             QCOMPARE(programFrames(log, k), (QStringList{"index", "2", "3", "load:4"}));

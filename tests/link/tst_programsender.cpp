@@ -162,6 +162,30 @@ private slots:
         QCOMPARE(int(uint8_t(rig.framesOfLength(TransferLoadLength).last()[8])), 2);
     }
 
+    // Noise and another card's answer ahead of every acknowledgement, in
+    // pieces of their own or with it: every frame still counts as answered.
+    void noiseBeforeTheAnswersIsIgnored_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("pieces");
+        using L = QList<QByteArray>;
+        const QByteArray noise("\x13\x99\x00\x7f\xfe", 5);
+        const QByteArray otherCard("\x60\x02\x00", 3);
+        QTest::newRow("separate pieces") << L{noise, otherCard, Ack1};
+        QTest::newRow("one piece") << L{noise + otherCard + Ack1};
+        QTest::newRow("long burst first") << L{QByteArray(40, '\x55'), QByteArray(2, '\x01'), Ack1};
+    }
+    void noiseBeforeTheAnswersIsIgnored()
+    {
+        QFETCH(QList<QByteArray>, pieces);
+        Rig rig(128, 32, 1, 2);
+        rig.transport.answer.clear();
+        for (int i = 0; i < pieces.size(); ++i)
+            rig.transport.answer << FakeTransport::Piece{i, pieces[i]};
+        rig.sender.transdata();
+        QCOMPARE(rig.framesOfLength(TransferLoadLength).size(), 2);
+        QCOMPARE(rig.messages, QStringList());
+    }
+
     void portErrorStopsTheSend()
     {
         Rig rig(64, 16, 0, 2);

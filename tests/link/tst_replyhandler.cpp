@@ -61,7 +61,14 @@ private slots:
             << L{QByteArray("\x61\x05\x00", 3)} << 0 << 0 << 0 << 129 << false << 0 << 0;
         QTest::newRow("all cards, test source") << L{ack5} << 1 << 0 << 0 << 129 << false << 0 << 0;
         QTest::newRow("test address source") << L{ack5} << 1 << 0 << 4 << 1 << false << 8 << 0;
-        QTest::newRow("34 bytes at once") << L{QByteArray(31, '\1') + ack1} << 2 << 0 << 0 << 1 << false << 0 << 0;
+        QTest::newRow("34 bytes at once") << L{QByteArray(34, '\1')} << 2 << 0 << 0 << 1 << false << 0 << 0;
+        // Noise in the same wait does not hide the answer behind it.
+        QTest::newRow("ack at the end of 34 bytes")
+            << L{QByteArray(31, '\1') + ack1} << 2 << 0 << 0 << 1 << false << 8 << 0;
+        QTest::newRow("ack after noise") << L{QByteArray("\x13\x99", 2), ack1} << 2 << 0 << 0 << 1 << false << 8 << 0;
+        QTest::newRow("wrong ack after noise") << L{QByteArray(5, '\7'), ack2} << 2 << 0 << 0 << 1 << false << 0 << 8;
+        QTest::newRow("noise and ack in one piece")
+            << L{QByteArray("\xfe", 1) + ack1} << 2 << 0 << 0 << 1 << false << 8 << 0;
         QTest::newRow("30 then 4") << L{QByteArray(30, '\1'), QByteArray(4, '\1')} << 2 << 0 << 0 << 1 << false << 0
                                    << 0;
         QTest::newRow("second ack after garbage")
