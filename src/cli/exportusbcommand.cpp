@@ -40,7 +40,8 @@ int ExportUsbCommand::run(CliContext &context, const QStringList &args)
     try {
         context.out() << exporter.transdata_usb(options) << "\n";
     } catch (const Error &e) {
-        context.err() << e.subject() << "\n";
+        // The cause first: a file name, or the render's own message.
+        context.err() << (e.subject().isEmpty() ? e.text() : e.text() + QStringLiteral(" ") + e.subject()) << "\n";
         throw Error(QStringLiteral("数据没有导入成功。"), e.subject());
     }
     return ExitOk;
