@@ -112,6 +112,7 @@ private slots:
     void continuousZoneShowsTheStrip();
     void openReadsTextFile();
     void zoneWithoutContentFileOpensBlack();
+    void hugeTextFileFailsCleanly();
 };
 
 void TestTextPanel::panelControls()
@@ -410,6 +411,32 @@ void TestTextPanel::zoneWithoutContentFileOpensBlack()
     QCOMPARE(f.ws().StatusPanels[6], QString());
     // The zone keeps its text until the operator types.
     QCOMPARE(f.ws().program(1).Zones[1].Text, toGbk(u"欢迎光临 Lumetra LED显示屏"));
+}
+
+// A text file of 20 MB: the render refuses it with its own message, the
+// window goes on working and the next zone shows normally.
+void TestTextPanel::hugeTextFileFailsCleanly()
+{
+    WindowFixture f([](const QString &home) {
+        QFile file(home + QStringLiteral("/Project/Project0-0-1.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        const QByteArray chunk = QByteArray("\xd6\xd0\xce\xc4 LED ").repeated(1 << 16);
+        for (qint64 written = 0; written < 20ll << 20; written += chunk.size())
+            file.write(chunk);
+    });
+    selectTextZone(f);
+    QVERIFY2(f.prompts().errors.size() == 2, qPrintable(f.prompts().errors.join('|')));
+    QVERIFY(f.prompts().errors[0].contains(QStringLiteral("文本太长")));
+    QVERIFY(f.prompts().errors[1].contains(QStringLiteral("分区图像太大")));
+    // The box shows the beginning, read-only; the zone keeps all of it.
+    QVERIFY(memo(f.window())->isReadOnly());
+    QVERIFY(memo(f.window())->toPlainText().startsWith(QStringLiteral("中文 LED 中文")));
+    QVERIFY(f.ws().program(1).Zones[1].Text.size() >= 20ll << 20);
+    type(memo(f.window()), QStringLiteral("X"));
+    QVERIFY(f.ws().program(1).Zones[1].Text.startsWith("\xd6\xd0"));
+    clickNode(f.window(), node(f.window(), QStringLiteral("分区1*"), QStringLiteral("节目2")));
+    QCOMPARE(memo(f.window())->toPlainText(), QStringLiteral("今日特价        新鲜水果"));
+    QVERIFY(!memo(f.window())->isReadOnly());
 }
 
 QTEST_MAIN(TestTextPanel)

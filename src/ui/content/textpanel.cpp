@@ -51,6 +51,30 @@ QString memoText(const QByteArray &text)
     return fromGbk(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
+// Far more than any sign shows; beyond it the box would take many seconds to
+// lay the text out, so it shows the beginning only, read-only, and the
+// zone's text stays whole.
+constexpr qsizetype MaxMemoBytes = qsizetype(1) << 20;
+
+bool tooLongForMemo(const QByteArray &text)
+{
+    return text.size() > MaxMemoBytes;
+}
+
+QString shownText(const QByteArray &text)
+{
+    if (!tooLongForMemo(text))
+        return memoText(text);
+    qsizetype end = 0;
+    while (end < text.size()) {
+        const qsizetype next = end + gbkCharLength(text, end);
+        if (next > MaxMemoBytes)
+            break;
+        end = next;
+    }
+    return memoText(text.left(end));
+}
+
 QColor ledColour(int colourCode)
 {
     return QColor::fromRgb(TextRenderer::textColour(colourCode));
@@ -125,7 +149,8 @@ void TextPanel::setSwitches(const ZoneRecord &zone)
 void TextPanel::setMemoText(const QByteArray &text)
 {
     const QSignalBlocker block(m_memo);
-    m_memo->setPlainText(memoText(text));
+    m_memo->setPlainText(shownText(text));
+    m_memo->setReadOnly(tooLongForMemo(text));
 }
 
 // The box's text as the zone stores it: GBK with CR LF line ends. What GBK
@@ -271,9 +296,10 @@ void TextPanel::yuelan()
     // Filling the box edits the zone only while the window is ready.
     {
         const ZoneRecord &zone = ws.currentZone();
-        const QString text = memoText(zone.Text);
+        const QString text = shownText(zone.Text);
         if (m_memo->toPlainText() != text)
             m_memo->setPlainText(text);
+        m_memo->setReadOnly(tooLongForMemo(zone.Text));
     }
     ws.UiReady = 0;
     const ZoneRecord &zone = ws.currentZone();
@@ -281,8 +307,14 @@ void TextPanel::yuelan()
     setItemIndex(m_fontSize, zone.FontSizeIndex);
     restoreColour(zone.ForeColor);
     applyMemoFont();
-    if (m_parts.renderZone)
-        m_parts.renderZone(ws.CurrentProgram, ws.CurrentZone);
+    // A zone that cannot be rendered says so; the selection goes on.
+    if (m_parts.renderZone) {
+        try {
+            m_parts.renderZone(ws.CurrentProgram, ws.CurrentZone);
+        } catch (const Error &error) {
+            report(error);
+        }
+    }
     showSavedPicture();
 }
 
@@ -310,6 +342,10 @@ void TextPanel::Open()
         const QString name = bareFileName(zone.ContentFile);
         if (name.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive)) {
             setMemoText(zone.Text);
+            if (tooLongForMemo(zone.Text))
+                m_parts.prompts().error(m_parts.window,
+                                        QStringLiteral("这个分区的文本太长（%1 字节），这里只显示前面 1 MB，不能编辑。")
+                                            .arg(zone.Text.size()));
             ws.StatusPanels[6] = ws.ProjectFolder + name;
         } else {
             setMemoText(QByteArray());
@@ -386,6 +422,11 @@ void TextPanel::SpeedButton1Click()
     if (!file.open(QIODevice::ReadOnly)) {
         m_parts.prompts().error(m_parts.window,
                                 QStringLiteral("无法读取文件 \"%1\"：%2").arg(path, file.errorString()));
+        return;
+    }
+    if (file.size() > MaxMemoBytes) {
+        m_parts.prompts().error(m_parts.window,
+                                QStringLiteral("文件 \"%1\" 太大（%2 字节），不能读入。").arg(path).arg(file.size()));
         return;
     }
     QByteArray text = file.readAll();
