@@ -15,10 +15,11 @@ namespace lumetra::test {
 class VirtualSign
 {
 public:
-    bool start(const QString &cardClass = QStringLiteral("B"))
+    // extra: further options of lumetra-sign, e.g. --params FILE.
+    bool start(const QString &cardClass = QStringLiteral("B"), const QStringList &extra = {})
     {
         m_process.setProgram(QStringLiteral(LUMETRA_BIN_DIR "/lumetra-sign"));
-        m_process.setArguments({"--link", link(), "--class", cardClass, "--out", out()});
+        m_process.setArguments(QStringList{"--link", link(), "--class", cardClass, "--out", out()} + extra);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start();
         if (!m_process.waitForStarted(5000))

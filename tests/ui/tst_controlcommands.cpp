@@ -7,6 +7,7 @@
 #include "ui/app/commandtable.h"
 #include "ui/app/statuspanels.h"
 #include "ui/link/controlcommands.h"
+#include "ui/link/portsetupdialog.h"
 #include "ui/link/sendcommands.h"
 #include "ui/link/tfcom.h"
 #include "ui/link/tflight.h"
@@ -36,6 +37,12 @@ QByteArray displayKey(const QString &home, const char16_t *key)
 {
     IniDocument ini = IniDocument::load(AppHome::defaultProjectPath(home));
     return ini.value(toGbk(u"显示屏参数"), toGbk(QStringView(key)), QByteArray());
+}
+
+QByteArray serialKey(const QString &home, const char16_t *key)
+{
+    IniDocument ini = IniDocument::load(AppHome::defaultProjectPath(home));
+    return ini.value(toGbk(u"显示屏串口"), toGbk(QStringView(key)), QByteArray());
 }
 
 } // namespace
@@ -193,6 +200,55 @@ private slots:
         f.window().commands()->toolFind->trigger();
         QCOMPARE(label, QStringLiteral("没有找到显示屏,请检查硬件和通讯线。"));
         QCOMPARE(fromGbk(f.ws().display().SerialPort), dir.filePath(QStringLiteral("gone-2")));
+    }
+
+    void manualPortChoice_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("确定") << true;
+        QTest::newRow("取消") << false;
+    }
+    void manualPortChoice()
+    {
+        QFETCH(bool, confirm);
+        QTemporaryDir dir;
+        const QString chosen = dir.filePath(QStringLiteral("ttyManual"));
+        WindowFixture f;
+        DisplayRecord &d = f.ws().display();
+        d.CardModel = toGbk(u"B类卡");
+        d.SerialPort = "COM3";
+        d.BaudRate = 19200;
+        d.LinkType = 0;
+        // No ports listed: the automatic search ends at once.
+        f.window().statusPanels()->portSelector()->clear();
+        const QByteArray fileBefore = serialKey(f.home(), u"波特率");
+        QString caption;
+        f.window().controlCommands()->setModalRunner([&](QDialog &dialog) {
+            if (auto *setup = qobject_cast<PortSetupDialog *>(&dialog)) {
+                caption = setup->windowTitle();
+                setup->portBox()->setCurrentText(chosen);
+                setup->rateBox()->setCurrentIndex(setup->rateBox()->findText(QStringLiteral("38400")));
+                return int(confirm ? QDialog::Accepted : QDialog::Rejected);
+            }
+            if (auto *search = qobject_cast<TF_com *>(&dialog)) {
+                search->show();
+                search->manualButton()->click();
+                search->close();
+            }
+            return int(QDialog::Rejected);
+        });
+        f.window().commands()->toolFind->trigger();
+        QCOMPARE(caption, QStringLiteral("设置窗体"));
+        QCOMPARE(fromGbk(d.SerialPort), confirm ? chosen : QStringLiteral("COM3"));
+        QCOMPARE(d.BaudRate, confirm ? 38400 : 19200);
+        QCOMPARE(serialKey(f.home(), u"波特率"), confirm ? QByteArray("38400") : fileBefore);
+        if (confirm) {
+            QCOMPARE(fromGbk(serialKey(f.home(), u"串口")), chosen);
+            QCOMPARE(f.window().statusPanels()->panel(4)->text(), chosen);
+            QCOMPARE(f.window().statusPanels()->panel(5)->text(), QStringLiteral("38400"));
+            QCOMPARE(f.window().statusPanels()->panel(3)->text(), QStringLiteral("本地串口通讯"));
+            QCOMPARE(f.window().statusPanels()->portSelector()->currentText(), chosen);
+        }
     }
 
     void gateAsksForTheStoredPassword()

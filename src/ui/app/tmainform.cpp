@@ -295,8 +295,11 @@ void TMAINForm::connectCommands()
         connect(a, &QAction::triggered, m_control, &ControlCommands::openBrightness);
     connect(c.toolBorder, &QAction::triggered, m_control, &ControlCommands::openBorder);
     connect(c.toolFind, &QAction::triggered, m_control, &ControlCommands::TBXItem17Click);
-    for (QAction *a : {c.menuHardware, c.toolHardware})
-        connect(a, &QAction::triggered, m_control, &ControlCommands::TBXItem16Click);
+    connect(c.menuHardware, &QAction::triggered, m_control, &ControlCommands::TBXItem16Click);
+    connect(c.toolHardware, &QAction::triggered, this, [this] {
+        m_control->TBXItem16Click();
+        m_navigator->showpanel(0);
+    });
     for (QAction *a : {c.menuPreview, c.toolPreview})
         connect(a, &QAction::triggered, m_send, &SendCommands::previewClick);
 }

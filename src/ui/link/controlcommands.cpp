@@ -9,6 +9,7 @@
 #include "ui/link/tflight.h"
 #include "ui/link/tflsbk.h"
 #include "ui/link/tfmana.h"
+#include "ui/link/tfset1.h"
 #include "ui/link/tfsettimer.h"
 
 #include <QComboBox>
@@ -92,6 +93,12 @@ bool ControlCommands::TBXItem16Click()
 {
     m_parts.send->DISBUTTON();
     const bool accepted = m_runModal(*m_gate) == QDialog::Accepted;
+    if (accepted) {
+        // Made anew for every opening, so it starts from the settings as they are.
+        TF_SET1 dialog(context(), m_parts.ports, m_parts.panels, m_parts.window);
+        dialog.setModalRunner(m_runModal);
+        m_runModal(dialog);
+    }
     m_parts.send->ENBUTTON();
     return accepted;
 }

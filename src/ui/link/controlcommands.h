@@ -48,7 +48,8 @@ public:
     void openBrightness();
     void openBorder();
     void TBXItem17Click();
-    // The administrator gate; true when it let the operator through.
+    // The administrator gate, then the hardware configuration behind it;
+    // true when the gate let the operator through.
     bool TBXItem16Click();
 
 private:
