@@ -1,4 +1,6 @@
 #include "content/document/nativedocument.h"
+#include "content/rtf/rtfreader.h"
+#include "content/rtf/rtfwriter.h"
 #include "model/gbk.h"
 #include "ui/content/colourpicker.h"
 #include "ui/content/documentactions.h"
@@ -153,6 +155,7 @@ private slots:
     void fontFaceAndSizeForTypedText();
     void insertAndDeleteRowsAndColumns();
     void tableActionsNeedATable();
+    void cellBordersAndAlignmentSurviveSave_data();
     void cellBordersAndAlignmentSurviveSave();
     void splitRestoresMergedCells();
     void replaceAll_data();
@@ -498,6 +501,13 @@ void TestDocumentActions::tableActionsNeedATable()
     QVERIFY(plain->actions().contains(e.act("actSelectAll")));
 }
 
+void TestDocumentActions::cellBordersAndAlignmentSurviveSave_data()
+{
+    QTest::addColumn<bool>("rtf");
+    QTest::newRow("native") << false;
+    QTest::newRow("rtf") << true;
+}
+
 void TestDocumentActions::cellBordersAndAlignmentSurviveSave()
 {
     Editor e;
@@ -522,7 +532,10 @@ void TestDocumentActions::cellBordersAndAlignmentSurviveSave()
     e.caretInCell(0, 0);
     QVERIFY(e.act("actCellAlignBottom")->isChecked());
 
-    auto copy = reloaded(*e.edit->document());
+    QFETCH(bool, rtf);
+    auto copy = rtf ? std::make_unique<QTextDocument>() : reloaded(*e.edit->document());
+    if (rtf)
+        QVERIFY(RtfReader().read(*copy, RtfWriter::write(*e.edit->document())));
     QTextTable *table = firstTable(*copy);
     QVERIFY(table);
     const QTextTableCellFormat a = table->cellAt(0, 0).format().toTableCellFormat();
