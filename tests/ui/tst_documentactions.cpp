@@ -1,4 +1,5 @@
 #include "content/document/nativedocument.h"
+#include "content/richtextzone.h"
 #include "content/rtf/rtfreader.h"
 #include "content/rtf/rtfwriter.h"
 #include "model/gbk.h"
@@ -167,6 +168,7 @@ private slots:
     void insertFileByExtension();
     void insertedDocumentKeepsBothPictures();
     void gridLinesAreNeverSaved();
+    void specialCharactersOnlyOnScreen();
     void colourButtonHeldWhilePickerOpen();
     void menusHoldTheirEntries();
 };
@@ -769,6 +771,28 @@ void TestDocumentActions::insertedDocumentKeepsBothPictures()
     QCOMPARE(sizes.last(), QSize(5, 4));
 }
 
+namespace {
+
+int litPixels(const QImage &picture)
+{
+    const QImage shot = picture.convertToFormat(QImage::Format_RGB32);
+    int lit = 0;
+    for (int y = 0; y < shot.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(shot.constScanLine(y));
+        for (int x = 0; x < shot.width(); ++x)
+            lit += qGray(line[x]) > 40;
+    }
+    return lit;
+}
+
+int litViewport(const Editor &e)
+{
+    QApplication::processEvents();
+    return litPixels(e.edit->viewport()->grab().toImage());
+}
+
+} // namespace
+
 void TestDocumentActions::gridLinesAreNeverSaved()
 {
     Editor e;
@@ -777,29 +801,35 @@ void TestDocumentActions::gridLinesAreNeverSaved()
     QVERIFY(e.actions->insertTableFromDialog());
     e.caretInCell(0, 0);
     const QByteArray before = NativeDocument::serialize(*e.edit->document());
+    const QImage bitmap = RichTextZone::paint(*e.edit->document(), 160, 64);
 
-    auto litPixels = [&e] {
-        QApplication::processEvents();
-        const QImage shot = e.edit->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        int lit = 0;
-        for (int y = 0; y < shot.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(shot.constScanLine(y));
-            for (int x = 0; x < shot.width(); ++x)
-                lit += qGray(line[x]) > 40;
-        }
-        return lit;
-    };
-    QCOMPARE(litPixels(), 0);
+    QCOMPARE(litViewport(e), 0);
     e.trigger("actShowGridLines");
     QVERIFY(e.act("actShowGridLines")->isChecked());
-    QVERIFY(litPixels() > 20);
-    e.trigger("actShowSpecialCharacters");
+    QVERIFY(litViewport(e) > 20);
     QCOMPARE(NativeDocument::serialize(*e.edit->document()), before);
-    auto copy = reloaded(*e.edit->document());
-    QVERIFY(!(copy->defaultTextOption().flags() & QTextOption::ShowLineAndParagraphSeparators));
-    e.trigger("actShowSpecialCharacters");
+    QCOMPARE(RichTextZone::paint(*e.edit->document(), 160, 64), bitmap);
     e.trigger("actShowGridLines");
-    QCOMPARE(litPixels(), 0);
+    QCOMPARE(litViewport(e), 0);
+}
+
+void TestDocumentActions::specialCharactersOnlyOnScreen()
+{
+    Editor e;
+    e.edit->setCursorWidth(0);
+    e.edit->setPlainText(QStringLiteral("a b\tc\n\n"));
+    const QByteArray before = NativeDocument::serialize(*e.edit->document());
+    const QImage bitmap = RichTextZone::paint(*e.edit->document(), 160, 64);
+    const int text = litViewport(e);
+    QVERIFY(text > 0);
+
+    e.trigger("actShowSpecialCharacters");
+    QVERIFY(litViewport(e) > text + 10);
+    QCOMPARE(NativeDocument::serialize(*e.edit->document()), before);
+    // What the sign shows has no marks.
+    QCOMPARE(RichTextZone::paint(*e.edit->document(), 160, 64), bitmap);
+    e.trigger("actShowSpecialCharacters");
+    QCOMPARE(litViewport(e), text);
 }
 
 void TestDocumentActions::colourButtonHeldWhilePickerOpen()

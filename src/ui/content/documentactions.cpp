@@ -4,7 +4,7 @@
 #include "ui/content/colourpicker.h"
 #include "ui/content/documentactions_p.h"
 #include "ui/content/editorprompts.h"
-#include "ui/content/gridoverlay.h"
+#include "ui/content/editoroverlay.h"
 #include "ui/content/tftablesize.h"
 
 #include <QAction>
@@ -302,7 +302,7 @@ void DocumentActions::Private::createTableActions()
     }
     get("actCellAlignDefault")->setIcon(QIcon());
     addToggle("actShowGridLines", QStringLiteral("显示网格线(&G)"), ActionIcons::table(Table::Grid), QKeySequence(),
-              [this](bool on) { grid->setVisible(on); });
+              [this](bool on) { overlay->setGridLines(on); });
     add("actTableProperties", QStringLiteral("表格属性(&P)..."), QIcon(), QKeySequence(), [this] { tableProperties(); });
 }
 
@@ -377,8 +377,7 @@ DocumentActions::DocumentActions(QTextEdit *editor, QWidget *dialogParent)
     d->q = this;
     d->editor = editor;
     d->dialogParent = dialogParent ? dialogParent : editor;
-    d->grid = new GridOverlay(editor);
-    d->grid->hide();
+    d->overlay = new EditorOverlay(editor);
     d->createActions();
     auto update = [this] { d->updateStates(); };
     connect(editor, &QTextEdit::currentCharFormatChanged, this, update);

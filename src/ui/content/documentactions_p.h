@@ -19,7 +19,7 @@ namespace lumetra {
 
 class ColourPicker;
 class FindReplaceDialog;
-class GridOverlay;
+class EditorOverlay;
 
 struct DocumentActions::Private
 {
@@ -30,7 +30,7 @@ struct DocumentActions::Private
     QActionGroup *alignments = nullptr;
     QActionGroup *cellAlignments = nullptr;
     QPointer<FindReplaceDialog> find;
-    GridOverlay *grid = nullptr;
+    EditorOverlay *overlay = nullptr;
     bool updating = false;
 
     QAction *add(const char *name, const QString &caption, const QIcon &icon, const QKeySequence &shortcut,

@@ -2,6 +2,7 @@
 
 #include "ui/content/advancedfontdialog.h"
 #include "ui/content/documentactions_p.h"
+#include "ui/content/editoroverlay.h"
 #include "ui/content/editorprompts.h"
 #include "ui/content/findreplacedialog.h"
 #include "ui/content/itempropertiesdialog.h"
@@ -351,15 +352,9 @@ void DocumentActions::Private::tableProperties()
 
 void DocumentActions::Private::showSpecialCharacters(bool on)
 {
-    // A view setting: the native file keeps the option's alignment, wrap
-    // and tabs, never these flags.
-    QTextOption option = editor->document()->defaultTextOption();
-    QTextOption::Flags flags = option.flags();
-    flags.setFlag(QTextOption::ShowTabsAndSpaces, on);
-    flags.setFlag(QTextOption::ShowLineAndParagraphSeparators, on);
-    flags.setFlag(QTextOption::AddSpaceForLineAndParagraphSeparators, on);
-    option.setFlags(flags);
-    editor->document()->setDefaultTextOption(option);
+    // Not through the document's text option: the zone's bitmap is painted
+    // from a copy of the document and would show the marks on the sign.
+    overlay->setSpecialCharacters(on);
 }
 
 void DocumentActions::Private::changeCase(TextEditing::Case mode)

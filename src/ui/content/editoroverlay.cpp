@@ -1,10 +1,11 @@
-#include "ui/content/gridoverlay.h"
+#include "ui/content/editoroverlay.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QTextEdit>
 #include <QTextFrame>
 #include <QTextTable>
@@ -86,9 +87,10 @@ void paintTable(QPainter &painter, QTextDocument *document, QTextTable *table)
 
 } // namespace
 
-GridOverlay::GridOverlay(QTextEdit *editor) : QWidget(editor->viewport()), m_editor(editor)
+EditorOverlay::EditorOverlay(QTextEdit *editor) : QWidget(editor->viewport()), m_editor(editor)
 {
-    setObjectName("GridOverlay");
+    setObjectName("EditorOverlay");
+    hide();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setGeometry(editor->viewport()->rect());
@@ -100,25 +102,82 @@ GridOverlay::GridOverlay(QTextEdit *editor) : QWidget(editor->viewport()), m_edi
     connect(editor->horizontalScrollBar(), &QScrollBar::valueChanged, this, refresh);
 }
 
-bool GridOverlay::eventFilter(QObject *watched, QEvent *event)
+bool EditorOverlay::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_editor->viewport() && event->type() == QEvent::Resize)
         setGeometry(m_editor->viewport()->rect());
     return QWidget::eventFilter(watched, event);
 }
 
-void GridOverlay::paintEvent(QPaintEvent *)
+void EditorOverlay::setGridLines(bool on)
 {
+    m_grid = on;
+    setVisible(m_grid || m_marks);
+    update();
+}
+
+void EditorOverlay::setSpecialCharacters(bool on)
+{
+    m_marks = on;
+    setVisible(m_grid || m_marks);
+    update();
+}
+
+void EditorOverlay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.translate(-m_editor->horizontalScrollBar()->value(), -m_editor->verticalScrollBar()->value());
+    if (m_marks)
+        paintMarks(painter);
+    if (!m_grid)
+        return;
     QTextDocument *document = m_editor->document();
     QList<QTextTable *> tables;
     collectTables(document->rootFrame(), tables);
-    if (tables.isEmpty())
-        return;
-    QPainter painter(this);
-    painter.translate(-m_editor->horizontalScrollBar()->value(), -m_editor->verticalScrollBar()->value());
     painter.setPen(QPen(QColor(160, 160, 160), 0, Qt::DotLine));
     for (QTextTable *table : tables)
         paintTable(painter, document, table);
+}
+
+void EditorOverlay::paintMarks(QPainter &painter)
+{
+    QTextDocument *document = m_editor->document();
+    QAbstractTextDocumentLayout *layout = document->documentLayout();
+    const QRectF visible(m_editor->horizontalScrollBar()->value(), m_editor->verticalScrollBar()->value(),
+                         width(), height());
+    painter.setPen(QColor(0, 160, 255));
+    QFont font = m_editor->font();
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QRectF box = layout->blockBoundingRect(block);
+        if (!box.intersects(visible) || !block.layout() || block.layout()->lineCount() == 0)
+            continue;
+        const QTextLayout *text = block.layout();
+        const QPointF origin = box.topLeft();
+        const QString content = block.text();
+        for (int i = 0; i <= content.size(); ++i) {
+            QString mark;
+            if (i == content.size())
+                mark = block.next().isValid() ? QStringLiteral("¶") : QString();
+            else if (content[i] == u'\t')
+                mark = QStringLiteral("→");
+            else if (content[i] == u' ')
+                mark = QStringLiteral("·");
+            else if (content[i] == QChar::LineSeparator)
+                mark = QStringLiteral("↵");
+            if (mark.isEmpty())
+                continue;
+            const QTextLine line = text->lineForTextPosition(i);
+            if (!line.isValid())
+                continue;
+            const qreal x0 = line.cursorToX(i);
+            const qreal x1 = i < content.size() ? line.cursorToX(i + 1) : x0 + line.height() / 2;
+            font.setPixelSize(std::max(6, int(line.height() * 0.7)));
+            painter.setFont(font);
+            const QRectF cell(origin.x() + std::min(x0, x1), origin.y() + line.y(), std::max(std::abs(x1 - x0), 4.0),
+                              line.height());
+            painter.drawText(cell, Qt::AlignCenter, mark);
+        }
+    }
 }
 
 } // namespace lumetra
