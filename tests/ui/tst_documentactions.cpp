@@ -13,6 +13,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QTableWidget>
 #include <QClipboard>
 #include <QFile>
 #include <QImage>
@@ -171,6 +175,13 @@ private slots:
     void specialCharactersOnlyOnScreen();
     void colourButtonHeldWhilePickerOpen();
     void menusHoldTheirEntries();
+    void findNextWalksThroughMatches();
+    void sizeStepForTypedText();
+    void fontDialogs();
+    void pictureAndCellProperties();
+    void tablePropertiesApplyToEveryCell();
+    void documentBackground();
+    void symbolInserted();
 };
 
 void TestDocumentActions::tableThroughDialogSurvivesNativeSave()
@@ -888,6 +899,184 @@ void TestDocumentActions::menusHoldTheirEntries()
     QCOMPARE(style->title(), QStringLiteral("样式"));
     QVERIFY(style->actions().contains(e.act("actAllCaps")));
     QCOMPARE(font.findChild<QMenu *>("menuFontSize")->title(), QStringLiteral("大小"));
+}
+
+void TestDocumentActions::findNextWalksThroughMatches()
+{
+    Editor e;
+    e.edit->setPlainText(QStringLiteral("x a\nb a"));
+    e.edit->moveCursor(QTextCursor::Start);
+    e.trigger("actFindNext"); // nothing searched yet: the dialog comes up
+    auto *dialog = e.window.findChild<FindReplaceDialog *>("FindReplaceDialog");
+    QVERIFY(dialog && dialog->isVisible());
+    dialog->setFindText(QStringLiteral("A"));
+    QList<int> found;
+    for (int i = 0; i < 3; ++i) {
+        e.trigger("actFindNext");
+        found << (e.edit->textCursor().hasSelection() ? e.edit->textCursor().selectionStart() : -1);
+    }
+    // The third search finds nothing and leaves the last match selected.
+    QCOMPARE(found, (QList<int>{2, 6, 6}));
+    QVERIFY(!dialog->findChild<QLabel *>("LabelStatus")->text().isEmpty());
+}
+
+void TestDocumentActions::sizeStepForTypedText()
+{
+    Editor e;
+    e.edit->setFocus();
+    e.trigger("actFontGrowOnePoint");
+    e.trigger("actFontGrowOnePoint");
+    QTest::keyClicks(e.edit, QStringLiteral("z"));
+    QTextCursor probe(e.edit->document());
+    probe.setPosition(1);
+    QCOMPARE(probe.charFormat().fontPointSize(), 14.0);
+}
+
+void TestDocumentActions::fontDialogs()
+{
+    Editor e;
+    e.edit->setPlainText(QStringLiteral("letters"));
+    e.edit->selectAll();
+    EditorPrompts::runModal = [](QDialog &d) {
+        d.findChild<QCheckBox *>("CheckOverline")->setChecked(true);
+        d.findChild<QCheckBox *>("CheckAllCaps")->setChecked(true);
+        d.findChild<QSpinBox *>("SpinSize")->setValue(20);
+        d.findChild<QDoubleSpinBox *>("SpinSpacing")->setValue(2);
+        d.accept();
+        return d.result();
+    };
+    e.trigger("actFontAdvanced");
+    QTextCursor probe(e.edit->document());
+    probe.setPosition(3);
+    QTextCharFormat f = probe.charFormat();
+    QVERIFY(f.fontOverline());
+    QCOMPARE(f.fontCapitalization(), QFont::AllUppercase);
+    QCOMPARE(f.fontPointSize(), 20.0);
+    QCOMPARE(f.fontLetterSpacing(), 2.0);
+    QVERIFY(!f.hasProperty(QTextFormat::ForegroundBrush)); // "自动" stays automatic
+
+    EditorPrompts::font = [](QWidget *, const QFont &initial) -> std::optional<QFont> {
+        QFont font = initial;
+        font.setItalic(true);
+        font.setPointSize(16);
+        return font;
+    };
+    e.trigger("actFontStandard");
+    f = probe.charFormat();
+    QVERIFY(f.fontItalic());
+    QCOMPARE(f.fontPointSize(), 16.0);
+    QVERIFY(f.fontOverline()); // Qt's dialog knows nothing of it and leaves it
+}
+
+void TestDocumentActions::pictureAndCellProperties()
+{
+    Editor e;
+    QImage image(7, 5, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QTextCursor c = e.edit->textCursor();
+    TextEditing::insertPicture(c, image);
+    e.edit->setTextCursor(c); // caret just after the picture
+    EditorPrompts::runModal = [](QDialog &d) {
+        auto *w = d.findChild<QSpinBox *>("SpinWidth");
+        if (!w || w->value() != 7)
+            return int(QDialog::Rejected); // shows the picture's own size first
+        w->setValue(14);
+        d.accept();
+        return d.result();
+    };
+    e.trigger("actItemProperties");
+    QTextCursor probe(e.edit->document());
+    probe.setPosition(1);
+    QCOMPARE(probe.charFormat().toImageFormat().width(), 14.0);
+    QCOMPARE(probe.charFormat().toImageFormat().height(), 5.0);
+
+    answerTableDialog(2, 2, 1, 1);
+    QVERIFY(e.actions->insertTableFromDialog());
+    e.caretInCell(1, 0);
+    EditorPrompts::colour = [](QWidget *, const QColor &) { return QColor(Qt::blue); };
+    EditorPrompts::runModal = [](QDialog &d) {
+        d.findChild<QPushButton *>("ButtonBackground")->click();
+        auto *alignment = d.findChild<QComboBox *>("ComboAlignment");
+        alignment->setCurrentIndex(alignment->findText(QStringLiteral("底端")));
+        d.accept();
+        return d.result();
+    };
+    e.trigger("actItemProperties");
+    const QTextTableCellFormat cell = e.table()->cellAt(1, 0).format().toTableCellFormat();
+    QCOMPARE(cell.background().color(), QColor(Qt::blue));
+    QCOMPARE(cell.verticalAlignment(), QTextCharFormat::AlignBottom);
+    QCOMPARE(e.table()->cellAt(0, 0).format().background().style(), Qt::NoBrush);
+
+    EditorPrompts::colour = [](QWidget *, const QColor &) { return QColor(Qt::green); };
+    e.selectCells(0, 0, 0, 1);
+    e.trigger("actFillColor");
+    QCOMPARE(e.table()->cellAt(0, 1).format().background().color(), QColor(Qt::green));
+    QCOMPARE(e.table()->cellAt(1, 1).format().background().style(), Qt::NoBrush);
+}
+
+void TestDocumentActions::tablePropertiesApplyToEveryCell()
+{
+    Editor e;
+    answerTableDialog(2, 2, 1, 1);
+    QVERIFY(e.actions->insertTableFromDialog());
+    e.selectCells(0, 0, 0, 1);
+    e.trigger("actMergeCells");
+    e.caretInCell(1, 1);
+    EditorPrompts::runModal = [](QDialog &d) {
+        d.findChild<QSpinBox *>("SpinBorder")->setValue(3);
+        d.findChild<QSpinBox *>("SpinCellBorder")->setValue(5);
+        d.findChild<QSpinBox *>("SpinPadding")->setValue(7);
+        d.findChild<QCheckBox *>("CheckNoBackground")->setChecked(false);
+        d.accept();
+        return d.result();
+    };
+    e.trigger("actTableProperties");
+    QTextTable *table = e.table();
+    QCOMPARE(table->format().border(), 3.0);
+    QCOMPARE(table->format().cellPadding(), 7.0);
+    QCOMPARE(table->format().background().color(), QColor(Qt::black));
+    QCOMPARE(table->cellAt(0, 0).columnSpan(), 2); // merging survives
+    for (const auto &[r, col] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{1, 1}})
+        QCOMPARE(table->cellAt(r, col).format().toTableCellFormat().rightBorder(), 5.0);
+    e.edit->undo();
+    QCOMPARE(e.table()->format().border(), 1.0);
+    QCOMPARE(e.table()->cellAt(1, 1).format().toTableCellFormat().rightBorder(), 1.0);
+}
+
+void TestDocumentActions::documentBackground()
+{
+    QTemporaryDir dir;
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::darkCyan);
+    const QString path = dir.filePath("back.BMP");
+    QVERIFY(picture.save(path, "BMP"));
+    Editor e;
+    EditorPrompts::openFile = [&path](QWidget *, const QString &, const QString &) { return path; };
+    e.trigger("actBackground");
+    QCOMPARE(e.edit->document()->rootFrame()->frameFormat().background().style(), Qt::TexturePattern);
+    auto copy = reloaded(*e.edit->document());
+    QCOMPARE(copy->rootFrame()->frameFormat().background().textureImage().pixel(1, 1), QColor(Qt::darkCyan).rgb());
+
+    EditorPrompts::colour = [](QWidget *, const QColor &) { return QColor(0, 0, 80); };
+    e.trigger("actBackColor");
+    QCOMPARE(e.edit->document()->rootFrame()->frameFormat().background().color(), QColor(0, 0, 80));
+    QCOMPARE(e.edit->document()->rootFrame()->frameFormat().background().style(), Qt::SolidPattern);
+}
+
+void TestDocumentActions::symbolInserted()
+{
+    Editor e;
+    EditorPrompts::runModal = [](QDialog &d) {
+        auto *grid = d.findChild<QTableWidget *>("GridSymbols");
+        const QList<QTableWidgetItem *> hits = grid->findItems(QStringLiteral("【"), Qt::MatchExactly);
+        if (hits.isEmpty())
+            return int(QDialog::Rejected);
+        grid->setCurrentItem(hits.first());
+        d.accept();
+        return d.result();
+    };
+    e.trigger("actInsertSymbol");
+    QCOMPARE(e.edit->toPlainText(), QStringLiteral("【"));
 }
 
 QTEST_MAIN(TestDocumentActions)
