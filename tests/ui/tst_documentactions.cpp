@@ -13,19 +13,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QLabel>
-#include <QTableWidget>
-#include <QClipboard>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -37,6 +37,7 @@
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWidgetAction>
 
 #include <memory>
 
@@ -629,11 +630,21 @@ void TestDocumentActions::characterCase_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("upper") << "actCaseUpper" << "hello World 中文" << "HELLO WORLD 中文";
-    QTest::newRow("lower") << "actCaseLower" << "HeLLo WORLD" << "hello world";
-    QTest::newRow("sentence") << "actCaseSentence" << "hELLO world. new DAY? yes" << "Hello world. New day? Yes";
-    QTest::newRow("each word") << "actCaseTitle" << "hELLO wide-world it's" << "Hello Wide-World It's";
-    QTest::newRow("toggle") << "actCaseToggle" << "Hello wORLD" << "hELLO World";
+    QTest::newRow("upper") << "actCaseUpper"
+                           << "hello World 中文"
+                           << "HELLO WORLD 中文";
+    QTest::newRow("lower") << "actCaseLower"
+                           << "HeLLo WORLD"
+                           << "hello world";
+    QTest::newRow("sentence") << "actCaseSentence"
+                              << "hELLO world. new DAY? yes"
+                              << "Hello world. New day? Yes";
+    QTest::newRow("each word") << "actCaseTitle"
+                               << "hELLO wide-world it's"
+                               << "Hello Wide-World It's";
+    QTest::newRow("toggle") << "actCaseToggle"
+                            << "Hello wORLD"
+                            << "hELLO World";
 }
 
 void TestDocumentActions::characterCase()
@@ -889,7 +900,7 @@ void TestDocumentActions::menusHoldTheirEntries()
             submenus << a->text();
     }
     QCOMPARE(submenus, (QStringList{QStringLiteral("选择(&T)"), QStringLiteral("排列单元格内容(&N)"),
-                                     QStringLiteral("单元格边框(&E)")}));
+                                    QStringLiteral("单元格边框(&E)")}));
     QMenu font;
     e.actions->fillFontMenu(&font);
     QVERIFY(font.actions().value(0)->text().endsWith(QStringLiteral(" (Standard)")));
@@ -899,6 +910,24 @@ void TestDocumentActions::menusHoldTheirEntries()
     QCOMPARE(style->title(), QStringLiteral("样式"));
     QVERIFY(style->actions().contains(e.act("actAllCaps")));
     QCOMPARE(font.findChild<QMenu *>("menuFontSize")->title(), QStringLiteral("大小"));
+
+    // A toolbar button without a picture would show as a bare caption.
+    QToolBar bars[4];
+    e.actions->fillMainToolBar(&bars[0]);
+    e.actions->fillFormattingToolBar(&bars[1]);
+    e.actions->fillTableToolBar(&bars[2]);
+    e.actions->fillCellBordersToolBar(&bars[3]);
+    int placed = 0;
+    for (QToolBar &bar : bars) {
+        for (QAction *a : bar.actions()) {
+            if (a->isSeparator() || qobject_cast<QWidgetAction *>(a))
+                continue;
+            ++placed;
+            QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
+            QVERIFY2(a->objectName().startsWith(QStringLiteral("act")), qPrintable(a->text()));
+        }
+    }
+    QVERIFY(placed >= 40);
 }
 
 void TestDocumentActions::findNextWalksThroughMatches()

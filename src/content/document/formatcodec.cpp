@@ -2,9 +2,9 @@
 
 #include <QBrush>
 #include <QBuffer>
+#include <QColor>
 #include <QImage>
 #include <QImageReader>
-#include <QColor>
 #include <QJsonArray>
 #include <QPen>
 #include <QTextLength>

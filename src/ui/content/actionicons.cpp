@@ -248,4 +248,39 @@ QIcon find()
     });
 }
 
+QIcon edit(Edit which)
+{
+    return draw([which](QPainter &p) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::black);
+        switch (which) {
+        case Edit::Cut:
+            p.drawLine(4, 1, 10, 10);
+            p.drawLine(11, 1, 5, 10);
+            p.drawEllipse(QPoint(4, 12), 2, 2);
+            p.drawEllipse(QPoint(11, 12), 2, 2);
+            break;
+        case Edit::Copy:
+            p.setBrush(Qt::white);
+            p.drawRect(1, 1, 8, 10);
+            p.drawRect(6, 5, 8, 10);
+            break;
+        case Edit::Paste:
+            p.setBrush(QColor(200, 150, 80));
+            p.drawRect(2, 2, 10, 13);
+            p.setBrush(Qt::white);
+            p.drawRect(6, 6, 8, 9);
+            p.fillRect(5, 1, 4, 3, Qt::darkGray);
+            break;
+        case Edit::Replace:
+            p.setPen(QPen(Qt::black, 2));
+            p.drawEllipse(QPoint(5, 5), 3, 3);
+            p.drawLine(7, 7, 10, 10);
+            p.setPen(QPen(Qt::blue, 2));
+            p.drawLine(8, 13, 15, 13);
+            break;
+        }
+    });
+}
+
 } // namespace lumetra::ActionIcons

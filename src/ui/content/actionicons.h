@@ -16,7 +16,16 @@ QIcon indent(bool increase);
 QIcon colour(const QString &mark, const QColor &colour);
 
 enum class Table {
-    ColumnLeft, ColumnRight, RowAbove, RowBelow, DeleteRows, DeleteColumns, DeleteTable, Merge, Split, Grid
+    ColumnLeft,
+    ColumnRight,
+    RowAbove,
+    RowBelow,
+    DeleteRows,
+    DeleteColumns,
+    DeleteTable,
+    Merge,
+    Split,
+    Grid
 };
 QIcon table(Table which);
 
@@ -26,6 +35,9 @@ QIcon cellAlignment(Qt::Alignment vertical);
 QIcon specialCharacters();
 QIcon picture();
 QIcon find();
+
+enum class Edit { Cut, Copy, Paste, Replace };
+QIcon edit(Edit which);
 
 } // namespace ActionIcons
 

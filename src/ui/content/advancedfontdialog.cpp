@@ -70,8 +70,8 @@ AdvancedFontDialog::AdvancedFontDialog(const QTextCharFormat &format, qreal defa
     m_underline = check(QStringLiteral("下划线"), "CheckUnderline", format.fontUnderline(), styles);
     m_strikeOut = check(QStringLiteral("删除线"), "CheckStrikeOut", format.fontStrikeOut(), styles);
     m_overline = check(QStringLiteral("上划线"), "CheckOverline", format.fontOverline(), styles);
-    m_allCaps = check(QStringLiteral("全部大写"), "CheckAllCaps", format.fontCapitalization() == QFont::AllUppercase,
-                      styles);
+    m_allCaps =
+        check(QStringLiteral("全部大写"), "CheckAllCaps", format.fontCapitalization() == QFont::AllUppercase, styles);
     const QCheckBox *boxes[] = {m_bold, m_italic, m_underline, m_strikeOut, m_overline, m_allCaps};
     for (int i = 0; i < 6; ++i)
         grid->addWidget(const_cast<QCheckBox *>(boxes[i]), i / 2, i % 2);

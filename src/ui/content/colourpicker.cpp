@@ -42,7 +42,8 @@ ColourPicker::ColourPicker(QWidget *parent) : QMenu(parent)
         swatch->setObjectName(QStringLiteral("Colour%1").arg(colour.name().mid(1).toUpper()));
         swatch->setFixedSize(18, 18);
         swatch->setToolTip(colour.name());
-        swatch->setStyleSheet(QStringLiteral("QToolButton { background: %1; border: 1px solid gray; }").arg(colour.name()));
+        swatch->setStyleSheet(
+            QStringLiteral("QToolButton { background: %1; border: 1px solid gray; }").arg(colour.name()));
         connect(swatch, &QToolButton::clicked, this, [this, colour] { choose(colour); });
         grid->addWidget(swatch, index / 8, index % 8);
         ++index;

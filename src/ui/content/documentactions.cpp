@@ -3,8 +3,8 @@
 #include "ui/content/actionicons.h"
 #include "ui/content/colourpicker.h"
 #include "ui/content/documentactions_p.h"
-#include "ui/content/editorprompts.h"
 #include "ui/content/editoroverlay.h"
+#include "ui/content/editorprompts.h"
 #include "ui/content/tftablesize.h"
 
 #include <QAction>
@@ -32,7 +32,6 @@ QIcon standard(QStyle::StandardPixmap pixmap)
 {
     return QApplication::style()->standardIcon(pixmap);
 }
-
 
 } // namespace
 
@@ -88,11 +87,15 @@ void DocumentActions::Private::createActions()
     // Main
     add("actFind", QStringLiteral("查找(&F)..."), ActionIcons::find(), QKeySequence::Find, [this] { showFind(false); });
     add("actFindNext", QStringLiteral("查找下一个(&N)"), QIcon(), QKeySequence::FindNext, [this] { findNext(); });
-    add("actReplace", QStringLiteral("替换(&R)..."), QIcon(), QKeySequence(Qt::CTRL | Qt::Key_H),
-        [this] { showFind(true); });
-    add("actCut", QStringLiteral("剪切(&T)"), QIcon::fromTheme("edit-cut"), QKeySequence::Cut, [e] { e->cut(); });
-    add("actCopy", QStringLiteral("复制(&C)"), QIcon::fromTheme("edit-copy"), QKeySequence::Copy, [e] { e->copy(); });
-    add("actPaste", QStringLiteral("粘贴(&P)"), QIcon::fromTheme("edit-paste"), QKeySequence::Paste,
+    add("actReplace", QStringLiteral("替换(&R)..."), ActionIcons::edit(ActionIcons::Edit::Replace),
+        QKeySequence(Qt::CTRL | Qt::Key_H), [this] { showFind(true); });
+    add("actCut", QStringLiteral("剪切(&T)"), QIcon::fromTheme("edit-cut", ActionIcons::edit(ActionIcons::Edit::Cut)),
+        QKeySequence::Cut, [e] { e->cut(); });
+    add("actCopy", QStringLiteral("复制(&C)"),
+        QIcon::fromTheme("edit-copy", ActionIcons::edit(ActionIcons::Edit::Copy)), QKeySequence::Copy,
+        [e] { e->copy(); });
+    add("actPaste", QStringLiteral("粘贴(&P)"),
+        QIcon::fromTheme("edit-paste", ActionIcons::edit(ActionIcons::Edit::Paste)), QKeySequence::Paste,
         [e] { e->paste(); });
     add("actUndo", QStringLiteral("撤消(&U)"), standard(QStyle::SP_ArrowBack), QKeySequence::Undo, [e] { e->undo(); });
     add("actRedo", QStringLiteral("重做(&R)"), standard(QStyle::SP_ArrowForward), QKeySequence::Redo,
@@ -109,8 +112,10 @@ void DocumentActions::Private::createActions()
               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_8), [this](bool on) { showSpecialCharacters(on); });
 
     // Character case
-    add("actCaseUpper", QStringLiteral("大写"), QIcon(), QKeySequence(), [this] { changeCase(TextEditing::Case::Upper); });
-    add("actCaseLower", QStringLiteral("小写"), QIcon(), QKeySequence(), [this] { changeCase(TextEditing::Case::Lower); });
+    add("actCaseUpper", QStringLiteral("大写"), QIcon(), QKeySequence(),
+        [this] { changeCase(TextEditing::Case::Upper); });
+    add("actCaseLower", QStringLiteral("小写"), QIcon(), QKeySequence(),
+        [this] { changeCase(TextEditing::Case::Lower); });
     add("actCaseSentence", QStringLiteral("句首大写"), QIcon(), QKeySequence(),
         [this] { changeCase(TextEditing::Case::Sentence); });
     add("actCaseTitle", QStringLiteral("每个单词首字母大写"), QIcon(), QKeySequence(),
@@ -119,11 +124,12 @@ void DocumentActions::Private::createActions()
         [this] { changeCase(TextEditing::Case::Toggle); });
 
     // Formatting
-    addToggle("actBold", QStringLiteral("粗体(&B)"), ActionIcons::glyph(Glyph::Bold), QKeySequence::Bold, [this](bool on) {
-        QTextCharFormat f;
-        f.setFontWeight(on ? QFont::Bold : QFont::Normal);
-        mergeCharFormat(f);
-    });
+    addToggle("actBold", QStringLiteral("粗体(&B)"), ActionIcons::glyph(Glyph::Bold), QKeySequence::Bold,
+              [this](bool on) {
+                  QTextCharFormat f;
+                  f.setFontWeight(on ? QFont::Bold : QFont::Normal);
+                  mergeCharFormat(f);
+              });
     addToggle("actItalic", QStringLiteral("斜体(&I)"), ActionIcons::glyph(Glyph::Italic), QKeySequence::Italic,
               [this](bool on) {
                   QTextCharFormat f;
@@ -182,7 +188,8 @@ void DocumentActions::Private::createActions()
             if (c.isValid())
                 setTextBackground(c);
         });
-    add("actFontStandard", QStringLiteral("字体(&F)... (Standard)"), QIcon(), QKeySequence(), [this] { fontStandard(); });
+    add("actFontStandard", QStringLiteral("字体(&F)... (Standard)"), QIcon(), QKeySequence(),
+        [this] { fontStandard(); });
     add("actFontAdvanced", QStringLiteral("字体(&F)... (Advanced)"), QIcon(), QKeySequence(Qt::CTRL | Qt::Key_D),
         [this] { fontAdvanced(); });
 
@@ -238,8 +245,8 @@ void DocumentActions::Private::createTableActions()
     using ActionIcons::Table;
     using TableEditing::Selection;
     auto command = [this](bool (*f)(QTextCursor &)) { return [this, f] { tableCommand(f); }; };
-    add("actInsertColumnLeft", QStringLiteral("在左侧插入列(&L)"), ActionIcons::table(Table::ColumnLeft), QKeySequence(),
-        [this] { tableCommand([](QTextCursor &c) { return TableEditing::insertColumns(c, false); }); });
+    add("actInsertColumnLeft", QStringLiteral("在左侧插入列(&L)"), ActionIcons::table(Table::ColumnLeft),
+        QKeySequence(), [this] { tableCommand([](QTextCursor &c) { return TableEditing::insertColumns(c, false); }); });
     add("actInsertColumnRight", QStringLiteral("在右侧插入列(&R)"), ActionIcons::table(Table::ColumnRight),
         QKeySequence(), [this] { tableCommand([](QTextCursor &c) { return TableEditing::insertColumns(c, true); }); });
     add("actInsertRowAbove", QStringLiteral("在上方插入行(&A)"), ActionIcons::table(Table::RowAbove), QKeySequence(),
@@ -294,16 +301,16 @@ void DocumentActions::Private::createTableActions()
     };
     for (const auto &[name, caption, icon, alignment] : valigns) {
         const QTextCharFormat::VerticalAlignment a = alignment;
-        QAction *action = addToggle(name, QString::fromUtf16(caption), ActionIcons::cellAlignment(icon), QKeySequence(),
-                                    [this, a](bool) {
-                                        tableCommand([a](QTextCursor &c) { return TableEditing::setCellAlignment(c, a); });
-                                    });
+        QAction *action = addToggle(
+            name, QString::fromUtf16(caption), ActionIcons::cellAlignment(icon), QKeySequence(),
+            [this, a](bool) { tableCommand([a](QTextCursor &c) { return TableEditing::setCellAlignment(c, a); }); });
         cellAlignments->addAction(action);
     }
     get("actCellAlignDefault")->setIcon(QIcon());
     addToggle("actShowGridLines", QStringLiteral("显示网格线(&G)"), ActionIcons::table(Table::Grid), QKeySequence(),
               [this](bool on) { overlay->setGridLines(on); });
-    add("actTableProperties", QStringLiteral("表格属性(&P)..."), QIcon(), QKeySequence(), [this] { tableProperties(); });
+    add("actTableProperties", QStringLiteral("表格属性(&P)..."), QIcon(), QKeySequence(),
+        [this] { tableProperties(); });
 }
 
 void DocumentActions::Private::updateStates()
@@ -330,12 +337,12 @@ void DocumentActions::Private::updateStates()
     get("actIndentDec")->setEnabled(cursor.blockFormat().indent() > 0);
 
     const bool inTable = cursor.currentTable() != nullptr;
-    for (const char *name :
-         {"actInsertColumnLeft", "actInsertColumnRight", "actInsertRowAbove", "actInsertRowBelow", "actDeleteRows",
-          "actDeleteColumns", "actDeleteTable", "actSelectTable", "actSelectColumns", "actSelectRows", "actSelectCell",
-          "actCellBorderLeft", "actCellBorderRight", "actCellBorderTop", "actCellBorderBottom", "actCellBorderAll",
-          "actCellBorderNone", "actCellAlignTop", "actCellAlignMiddle", "actCellAlignBottom", "actCellAlignDefault",
-          "actTableProperties"})
+    for (const char *name : {"actInsertColumnLeft", "actInsertColumnRight", "actInsertRowAbove",   "actInsertRowBelow",
+                             "actDeleteRows",       "actDeleteColumns",     "actDeleteTable",      "actSelectTable",
+                             "actSelectColumns",    "actSelectRows",        "actSelectCell",       "actCellBorderLeft",
+                             "actCellBorderRight",  "actCellBorderTop",     "actCellBorderBottom", "actCellBorderAll",
+                             "actCellBorderNone",   "actCellAlignTop",      "actCellAlignMiddle",  "actCellAlignBottom",
+                             "actCellAlignDefault", "actTableProperties"})
         get(name)->setEnabled(inTable);
     get("actMergeCells")->setEnabled(TableEditing::canMerge(cursor));
     get("actSplitCells")->setEnabled(TableEditing::canSplit(cursor));
@@ -371,8 +378,7 @@ void DocumentActions::Private::updateStates()
     updating = false;
 }
 
-DocumentActions::DocumentActions(QTextEdit *editor, QWidget *dialogParent)
-    : QObject(editor), d(new Private)
+DocumentActions::DocumentActions(QTextEdit *editor, QWidget *dialogParent) : QObject(editor), d(new Private)
 {
     d->q = this;
     d->editor = editor;
@@ -431,40 +437,39 @@ QToolButton *DocumentActions::Private::colourButton(QToolBar *bar, const char *n
 
 void DocumentActions::fillMainToolBar(QToolBar *bar)
 {
-    d->place(bar, {"actFind", "actReplace", nullptr, "actCut", "actCopy", "actPaste", nullptr, "actUndo",
-                             "actRedo", nullptr, "actInsertPicture", "actShowSpecialCharacters"});
+    d->place(bar, {"actFind", "actReplace", nullptr, "actCut", "actCopy", "actPaste", nullptr, "actUndo", "actRedo",
+                   nullptr, "actInsertPicture", "actShowSpecialCharacters"});
 }
 
 void DocumentActions::fillFormattingToolBar(QToolBar *bar)
 {
-    d->place(bar, {"actBold", "actItalic", "actUnderline", "actStrikeOut", "actOverline", nullptr, "actFontGrowOnePoint",
-          "actFontShrinkOnePoint"});
+    d->place(bar, {"actBold", "actItalic", "actUnderline", "actStrikeOut", "actOverline", nullptr,
+                   "actFontGrowOnePoint", "actFontShrinkOnePoint"});
     d->colourButton(bar, "ToolButton36", "actFontColor", [this](const QColor &c) { d->setTextColour(c); });
     d->colourButton(bar, "ToolButton38", "actFontBackColor", [this](const QColor &c) { d->setTextBackground(c); });
     bar->addSeparator();
-    d->place(bar, {"actAlignLeft", "actAlignCenter", "actAlignRight", "actAlignJustify", nullptr,
-                             "actIndentDec", "actIndentInc"});
+    d->place(bar, {"actAlignLeft", "actAlignCenter", "actAlignRight", "actAlignJustify", nullptr, "actIndentDec",
+                   "actIndentInc"});
     d->colourButton(bar, "ToolButton39", "actParaColor", [this](const QColor &c) { d->setParagraphColour(c); });
 }
 
 void DocumentActions::fillTableToolBar(QToolBar *bar)
 {
-    d->place(bar, {"actInsertColumnLeft", "actInsertColumnRight", "actInsertRowAbove", "actInsertRowBelow",
-                             nullptr, "actDeleteRows", "actDeleteColumns", "actDeleteTable", nullptr, "actMergeCells",
-                             "actSplitCells"});
+    d->place(bar, {"actInsertColumnLeft", "actInsertColumnRight", "actInsertRowAbove", "actInsertRowBelow", nullptr,
+                   "actDeleteRows", "actDeleteColumns", "actDeleteTable", nullptr, "actMergeCells", "actSplitCells"});
 }
 
 void DocumentActions::fillCellBordersToolBar(QToolBar *bar)
 {
-    d->place(bar, {"actCellBorderLeft", "actCellBorderRight", "actCellBorderTop", "actCellBorderBottom",
-                             "actCellBorderAll", "actCellBorderNone", nullptr, "actCellAlignTop",
-                             "actCellAlignMiddle", "actCellAlignBottom"});
+    d->place(bar,
+             {"actCellBorderLeft", "actCellBorderRight", "actCellBorderTop", "actCellBorderBottom", "actCellBorderAll",
+              "actCellBorderNone", nullptr, "actCellAlignTop", "actCellAlignMiddle", "actCellAlignBottom"});
 }
 
 void DocumentActions::fillEditMenu(QMenu *menu)
 {
-    d->place(menu, {"actUndo", "actRedo", nullptr, "actCut", "actCopy", "actPaste", "actPasteSpecial",
-                             nullptr, "actFind", "actFindNext", "actReplace", nullptr});
+    d->place(menu, {"actUndo", "actRedo", nullptr, "actCut", "actCopy", "actPaste", "actPasteSpecial", nullptr,
+                    "actFind", "actFindNext", "actReplace", nullptr});
     d->addSubmenu(menu, QStringLiteral("更改大小写(&A)"), "menuCharCase",
                   {"actCaseUpper", "actCaseLower", "actCaseSentence", "actCaseTitle", "actCaseToggle"});
     menu->addSeparator();
@@ -487,8 +492,8 @@ void DocumentActions::fillFontMenu(QMenu *menu)
 
 void DocumentActions::fillParagraphMenu(QMenu *menu)
 {
-    d->place(menu, {"actAlignLeft", "actAlignCenter", "actAlignRight", "actAlignJustify", nullptr,
-                             "actIndentDec", "actIndentInc", nullptr, "actParaColor"});
+    d->place(menu, {"actAlignLeft", "actAlignCenter", "actAlignRight", "actAlignJustify", nullptr, "actIndentDec",
+                    "actIndentInc", nullptr, "actParaColor"});
 }
 
 void DocumentActions::fillFormatMenu(QMenu *menu)
@@ -507,8 +512,8 @@ void DocumentActions::fillTableMenu(QMenu *menu, QAction *insertTable)
 {
     if (insertTable)
         menu->addAction(insertTable);
-    d->place(menu, {"actInsertColumnLeft", "actInsertColumnRight", "actInsertRowAbove", "actInsertRowBelow",
-                             nullptr, "actDeleteRows", "actDeleteColumns", "actDeleteTable", nullptr});
+    d->place(menu, {"actInsertColumnLeft", "actInsertColumnRight", "actInsertRowAbove", "actInsertRowBelow", nullptr,
+                    "actDeleteRows", "actDeleteColumns", "actDeleteTable", nullptr});
     d->addSubmenu(menu, QStringLiteral("选择(&T)"), "menuTableSelect",
                   {"actSelectTable", "actSelectColumns", "actSelectRows", "actSelectCell"});
     d->addSubmenu(menu, QStringLiteral("排列单元格内容(&N)"), "menuCellAlign",
@@ -532,9 +537,9 @@ QMenu *DocumentActions::contextMenu(QWidget *parent) const
     d->place(menu, {"actUndo", "actRedo", nullptr, "actCut", "actCopy", "actPaste", nullptr, "actSelectAll"});
     if (d->editor->textCursor().currentTable()) {
         menu->addSeparator();
-        d->place(menu, {"actInsertRowAbove", "actInsertRowBelow", "actInsertColumnLeft",
-                                 "actInsertColumnRight", "actDeleteRows", "actDeleteColumns", nullptr,
-                                 "actMergeCells", "actSplitCells", nullptr, "actTableProperties"});
+        d->place(menu, {"actInsertRowAbove", "actInsertRowBelow", "actInsertColumnLeft", "actInsertColumnRight",
+                        "actDeleteRows", "actDeleteColumns", nullptr, "actMergeCells", "actSplitCells", nullptr,
+                        "actTableProperties"});
     }
     return menu;
 }

@@ -30,7 +30,8 @@ namespace lumetra {
 
 namespace {
 
-const char *const PictureFilter = "图片文件 (*.bmp *.png *.jpg *.jpeg *.gif *.BMP *.PNG *.JPG *.JPEG *.GIF);;所有文件 (*)";
+const char *const PictureFilter =
+    "图片文件 (*.bmp *.png *.jpg *.jpeg *.gif *.BMP *.PNG *.JPG *.JPEG *.GIF);;所有文件 (*)";
 
 // Runs over the selection, or the caret's own format, with the property
 // removed rather than set: merging cannot take a property away.
@@ -47,8 +48,7 @@ template <typename F> void rewriteRuns(QTextEdit *editor, F change)
     const int from = cursor.selectionStart();
     const int to = cursor.selectionEnd();
     std::vector<std::tuple<int, int, QTextCharFormat>> pieces;
-    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() < to;
-         block = block.next()) {
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() < to; block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const int start = std::max(from, fragment.position());
@@ -164,7 +164,8 @@ void DocumentActions::Private::findNext()
 
 void DocumentActions::Private::insertPicture()
 {
-    const QString path = EditorPrompts::openFile(dialogParent, QStringLiteral("插入图片"), QString::fromUtf8(PictureFilter));
+    const QString path =
+        EditorPrompts::openFile(dialogParent, QStringLiteral("插入图片"), QString::fromUtf8(PictureFilter));
     if (path.isEmpty())
         return;
     QImageReader reader(path);
@@ -331,8 +332,8 @@ void DocumentActions::Private::itemProperties()
             return;
         const QTextTableCellFormat chosen = dialog.cell();
         tableCommand([&chosen](QTextCursor &c) {
-            TableEditing::setCellBackground(c, chosen.background().style() == Qt::NoBrush ? QColor()
-                                                                                          : chosen.background().color());
+            TableEditing::setCellBackground(
+                c, chosen.background().style() == Qt::NoBrush ? QColor() : chosen.background().color());
             return TableEditing::setCellAlignment(c, chosen.verticalAlignment());
         });
         return;

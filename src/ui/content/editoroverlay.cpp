@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
-#include <QTextLayout>
 #include <QTextEdit>
 #include <QTextFrame>
+#include <QTextLayout>
 #include <QTextTable>
 
 #include <algorithm>
@@ -93,6 +93,8 @@ EditorOverlay::EditorOverlay(QTextEdit *editor) : QWidget(editor->viewport()), m
     hide();
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    // The pointer shows what lies below.
+    setCursor(Qt::IBeamCursor);
     setGeometry(editor->viewport()->rect());
     editor->viewport()->installEventFilter(this);
     auto refresh = [this] { update(); };
@@ -143,8 +145,8 @@ void EditorOverlay::paintMarks(QPainter &painter)
 {
     QTextDocument *document = m_editor->document();
     QAbstractTextDocumentLayout *layout = document->documentLayout();
-    const QRectF visible(m_editor->horizontalScrollBar()->value(), m_editor->verticalScrollBar()->value(),
-                         width(), height());
+    const QRectF visible(m_editor->horizontalScrollBar()->value(), m_editor->verticalScrollBar()->value(), width(),
+                         height());
     painter.setPen(QColor(0, 160, 255));
     QFont font = m_editor->font();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {

@@ -42,8 +42,7 @@ QString pictureName()
 // Calls f(start, end, format) for every piece of a run inside [from, to).
 template <typename F> void forEachRun(QTextDocument *document, int from, int to, F f)
 {
-    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() < to;
-         block = block.next()) {
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() < to; block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const int start = std::max(from, fragment.position());
@@ -167,8 +166,9 @@ void changePointSize(QTextCursor &cursor, const std::function<qreal(qreal)> &siz
     }
     QTextDocument *document = cursor.document();
     std::vector<std::pair<std::pair<int, int>, QTextCharFormat>> pieces;
-    forEachRun(document, cursor.selectionStart(), cursor.selectionEnd(),
-               [&](int s, int e, const QTextCharFormat &f) { pieces.push_back({{s, e}, newFormat(f)}); });
+    forEachRun(document, cursor.selectionStart(), cursor.selectionEnd(), [&](int s, int e, const QTextCharFormat &f) {
+        pieces.push_back({{s, e}, newFormat(f)});
+    });
     QTextCursor edit(document);
     edit.beginEditBlock();
     for (const auto &[range, format] : pieces) {

@@ -26,7 +26,7 @@ TF_TABLE_SIZE &TF_TABLE_SIZE::instance()
     if (!dialog) {
         dialog = new TF_TABLE_SIZE;
         // Widgets must go before the application object does.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, dialog.data(), [] { delete theDialog().data(); });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, dialog.data(), &QObject::deleteLater);
     }
     return *dialog;
 }
@@ -71,8 +71,7 @@ void TF_TABLE_SIZE::bokClick()
 
 bool TF_TABLE_SIZE::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
         (watched == m_ui->Panel1 || watched == m_ui->Panel2)) {
         const bool outer = watched == m_ui->Panel1;
         QColor &shown = outer ? m_outerShown : m_cellShown;
