@@ -171,6 +171,7 @@ private slots:
     void roundTripPaintsTheSamePixels();
     void roundTripKeepsStructure();
     void emptyDocument();
+    void backgroundPictureSurvives();
     void fileStartsWithMagicLine();
     void saveAndLoadFile();
     void smallHandMadeFiles();
@@ -248,6 +249,22 @@ void TestNativeDocument::emptyDocument()
     QCOMPARE(copy.toPlainText(), QString());
     QCOMPARE(copy.blockCount(), 1);
     QVERIFY(paintDocument(copy, 64) == paintDocument(empty, 64));
+}
+
+void TestNativeDocument::backgroundPictureSurvives()
+{
+    QTextDocument document;
+    prepareDocument(document);
+    QTextFrameFormat root = document.rootFrame()->frameFormat();
+    root.setBackground(QBrush(testPicture()));
+    document.rootFrame()->setFrameFormat(root);
+    QTextCursor(&document).insertText("x");
+    QTextDocument copy;
+    NativeDocument::deserialize(copy, NativeDocument::serialize(document));
+    const QBrush brush = copy.rootFrame()->frameFormat().background();
+    QCOMPARE(brush.style(), Qt::TexturePattern);
+    QCOMPARE(brush.textureImage().convertToFormat(QImage::Format_ARGB32), testPicture());
+    QVERIFY(paintDocument(copy, 64) == paintDocument(document, 64));
 }
 
 void TestNativeDocument::fileStartsWithMagicLine()

@@ -118,6 +118,7 @@ private slots:
     void nonAsciiAsUnicodeWithGbkFallback_data();
     void nonAsciiAsUnicodeWithGbkFallback();
     void onlyChangesOfFormatting();
+    void allCapitalsSurvive();
     void exportImportPaintsTheSame();
     void exportImportKeepsFormats();
     void exportIsStableAfterImport();
@@ -201,6 +202,27 @@ void TestRtfWriter::onlyChangesOfFormatting()
     QCOMPARE(body.count("\\cf1"), 1);
     QVERIFY(body.contains("\\b\\cf1 a") == false);
     QVERIFY(body.contains("\\b a\\cf1 b\\b0\\cf0 c"));
+}
+
+void TestRtfWriter::allCapitalsSurvive()
+{
+    QTextDocument document;
+    QTextCursor cursor(&document);
+    QTextCharFormat caps;
+    caps.setFontCapitalization(QFont::AllUppercase);
+    cursor.insertText("shout", caps);
+    cursor.insertText("quiet", QTextCharFormat());
+    const QByteArray rtf = RtfWriter::write(document);
+    QVERIFY(rtf.contains("\\caps shout\\caps0 quiet"));
+
+    QTextDocument back;
+    QVERIFY(RtfReader().read(back, rtf));
+    QTextCursor probe(&back);
+    probe.setPosition(2);
+    QCOMPARE(probe.charFormat().fontCapitalization(), QFont::AllUppercase);
+    probe.setPosition(8);
+    QCOMPARE(probe.charFormat().fontCapitalization(), QFont::MixedCase);
+    QCOMPARE(back.toPlainText(), QStringLiteral("shoutquiet")); // the letters stay as typed
 }
 
 void TestRtfWriter::exportImportPaintsTheSame()

@@ -1,7 +1,10 @@
 #include "content/document/formatcodec.h"
 
 #include <QBrush>
+#include <QBuffer>
 #include <QColor>
+#include <QImage>
+#include <QImageReader>
 #include <QJsonArray>
 #include <QPen>
 #include <QTextLength>
@@ -25,6 +28,32 @@ bool readColor(const QJsonValue &value, QColor &color)
         return false;
     color = QColor::fromRgba(QRgb(quint32(v)));
     return true;
+}
+
+// Pictures inside formats are held to the same size limit as the document's.
+constexpr int MaxTextureSide = 8192;
+
+QByteArray pngBytes(const QImage &image)
+{
+    if (image.isNull())
+        return {};
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+QImage readPng(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "PNG");
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxTextureSide || size.height() > MaxTextureSide)
+        return {};
+    return reader.read();
 }
 
 QJsonArray lengthValue(const QTextLength &length)
@@ -66,8 +95,15 @@ QJsonValue encodeValue(const QVariant &value)
         return QJsonArray{"c", colorValue(value.value<QColor>())};
     case QMetaType::QBrush: {
         const QBrush brush = value.value<QBrush>();
-        // Gradients and textures do not occur in our documents; their colour
-        // stands in for them.
+        // A background picture: the picture itself, or it would come back
+        // as a plain colour.
+        if (brush.style() == Qt::TexturePattern) {
+            const QByteArray png = pngBytes(brush.textureImage());
+            if (!png.isEmpty())
+                return QJsonArray{"brt", QString::fromLatin1(png.toBase64())};
+        }
+        // Gradients do not occur in our documents; their colour stands in
+        // for them.
         const Qt::BrushStyle style = brush.style() > Qt::DiagCrossPattern ? Qt::SolidPattern : brush.style();
         return QJsonArray{"br", int(style), colorValue(brush.color())};
     }
@@ -137,6 +173,11 @@ bool decodeValue(const QJsonArray &a, QVariant &out)
         if (!readColor(a[2], color) || style < Qt::NoBrush || style > Qt::DiagCrossPattern)
             return false;
         out = QBrush(color, Qt::BrushStyle(style));
+    } else if (tag == "brt" && a.size() == 2 && a[1].isString()) {
+        const QImage image = readPng(QByteArray::fromBase64(a[1].toString().toLatin1()));
+        if (image.isNull())
+            return false;
+        out = QBrush(image);
     } else if (tag == "pen" && a.size() == 6) {
         QColor color;
         const int style = a[1].toInt(-1);

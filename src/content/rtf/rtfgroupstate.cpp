@@ -34,6 +34,8 @@ bool RtfGroupState::apply(const QByteArray &word, bool hasParameter, int paramet
         c.italic = on;
     } else if (word == "strike" || word == "striked") {
         c.strike = on;
+    } else if (word == "caps") {
+        c.caps = on;
     } else if (word == "v") {
         c.hidden = on;
     } else if (word == "ul" || word == "uldb" || word == "ulw" || word == "ulth") {

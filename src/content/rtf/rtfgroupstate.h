@@ -16,6 +16,7 @@ struct RtfCharState
     bool bold = false;
     bool italic = false;
     bool strike = false;
+    bool caps = false;
     bool hidden = false;
     Underline underline = NoUnderline;
     Vertical vertical = Baseline;

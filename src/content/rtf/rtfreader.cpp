@@ -669,6 +669,8 @@ QTextCharFormat RtfReader::charFormat(const RtfCharState &s) const
         format.setFontItalic(true);
     if (s.strike)
         format.setFontStrikeOut(true);
+    if (s.caps)
+        format.setFontCapitalization(QFont::AllUppercase);
     switch (s.underline) {
     case RtfCharState::Single:
         format.setUnderlineStyle(QTextCharFormat::SingleUnderline);

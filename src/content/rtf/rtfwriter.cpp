@@ -54,6 +54,7 @@ struct CharState
     bool bold = false;
     bool italic = false;
     bool strike = false;
+    bool caps = false;
     int underline = 0; // 0 none, 1 single, 2 dotted, 3 dashed, 4 wave
     int vertical = 0;  // 0, 1 super, 2 sub
     int color = 0;
@@ -172,6 +173,7 @@ private:
                                                         : m_document.defaultFont().weight() >= QFont::DemiBold;
         s.italic = f.fontItalic();
         s.strike = f.fontStrikeOut();
+        s.caps = f.fontCapitalization() == QFont::AllUppercase;
         switch (f.underlineStyle()) {
         case QTextCharFormat::NoUnderline:
             s.underline = 0;
@@ -217,6 +219,7 @@ private:
         toggle(s.bold, m_state.bold, "b");
         toggle(s.italic, m_state.italic, "i");
         toggle(s.strike, m_state.strike, "strike");
+        toggle(s.caps, m_state.caps, "caps");
         if (s.underline != m_state.underline) {
             static const char *const underline[] = {"\\ulnone", "\\ul", "\\uld", "\\uldash", "\\ulwave"};
             words += underline[s.underline];
