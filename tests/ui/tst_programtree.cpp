@@ -4,6 +4,7 @@
 #include "model/gbk.h"
 #include "project/programcommands.h"
 #include "ui/app/commandtable.h"
+#include "ui/content/tform3.h"
 #include "ui/project/programnavigator.h"
 #include "ui/project/programtree.h"
 #include "ui/project/propertywindow.h"
@@ -63,6 +64,7 @@ private slots:
     void popupMenuMakesPictureZone();
     void renderersFillTheZonePictures();
     void doubleClickOnPictureZoneAsksForEditor();
+    void doubleClickOnPictureZoneOpensTheEditor();
 };
 
 void TestProgramTree::addTemplate4()
@@ -344,6 +346,7 @@ void TestProgramTree::renderersFillTheZonePictures()
 void TestProgramTree::doubleClickOnPictureZoneAsksForEditor()
 {
     WindowFixture f;
+    f.window().setEditorRunner([](TForm3 &editor) { editor.show(); });
     QSignalSpy spy(f.window().navigator(), &ProgramNavigator::pictureZoneEditRequested);
     ProgramTree *tree = f.window().tree();
     QTreeWidgetItem *text = node(f.window(), QStringLiteral("分区1 "), QStringLiteral("节目3"));
@@ -354,6 +357,22 @@ void TestProgramTree::doubleClickOnPictureZoneAsksForEditor()
     clickNode(f.window(), picture);
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(picture).center());
     QCOMPARE(spy.count(), 1);
+}
+
+// The double click opens the rich-text editor on the zone (shown without blocking here).
+void TestProgramTree::doubleClickOnPictureZoneOpensTheEditor()
+{
+    WindowFixture f;
+    f.window().setEditorRunner([](TForm3 &editor) { editor.show(); });
+    ProgramTree *tree = f.window().tree();
+    QTreeWidgetItem *picture = node(f.window(), QStringLiteral("分区3*"), QStringLiteral("节目3"));
+    clickNode(f.window(), picture);
+    QVERIFY(!f.window().richTextEditor());
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(picture).center());
+    TForm3 *editor = f.window().richTextEditor();
+    QVERIFY(editor);
+    QCOMPARE(editor->statusPanel(0)->text(), QStringLiteral("分区大小:96*16"));
+    QCOMPARE(editor->statusPanel(2)->text(), f.ws().ProjectFolder + QStringLiteral("Program3.zvf"));
 }
 
 QTEST_MAIN(TestProgramTree)

@@ -5,6 +5,7 @@
 #include "ui/project/templatechooser.h"
 
 #include <QFrame>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +29,26 @@ QString TestPrompts::saveProjectFile(QWidget *, const QString &, const QString &
     ++saveDialogs;
     saveDialogName = name;
     return savePath;
+}
+
+int TestPrompts::questionYesNoCancel(QWidget *, const QString &caption, const QString &text)
+{
+    captions << caption;
+    shown << text;
+    return threeWayAnswers.isEmpty() ? int(QMessageBox::Yes) : threeWayAnswers.takeFirst();
+}
+
+DocumentChoice TestPrompts::openDocumentFile(QWidget *, const QString &folder)
+{
+    documentDialogFolders << folder;
+    return documentOpen;
+}
+
+DocumentChoice TestPrompts::saveDocumentFile(QWidget *, const QString &folder)
+{
+    ++documentSaveDialogs;
+    documentDialogFolders << folder;
+    return documentSave;
 }
 
 WindowFixture::WindowFixture(const std::function<void(const QString &)> &prepare)

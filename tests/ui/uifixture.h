@@ -24,7 +24,12 @@ public:
     QString savePath;       // the file the save dialog returns
     QString saveDialogName; // the name the save dialog was opened on
     int saveDialogs = 0;
-    QString textPath; // the file the text panel's open dialog returns ("" = Cancel)
+    QString textPath;            // the file the text panel's open dialog returns ("" = Cancel)
+    QList<int> threeWayAnswers;  // QMessageBox::Yes, No or Cancel in turn; Yes when none is left
+    DocumentChoice documentOpen; // the editor's open dialog
+    DocumentChoice documentSave; // the editor's save dialog
+    int documentSaveDialogs = 0;
+    QStringList documentDialogFolders; // where the editor's dialogs started
 
     bool question(QWidget *, const QString &text) override;
     void information(QWidget *, const QString &text) override { shown << text; }
@@ -38,6 +43,9 @@ public:
     QString openProjectFile(QWidget *, const QString &) override { return openPath; }
     QString saveProjectFile(QWidget *, const QString &, const QString &name) override;
     QString openTextFile(QWidget *, const QString &) override { return textPath; }
+    int questionYesNoCancel(QWidget *, const QString &caption, const QString &text) override;
+    DocumentChoice openDocumentFile(QWidget *, const QString &folder) override;
+    DocumentChoice saveDocumentFile(QWidget *, const QString &folder) override;
 };
 
 // A seeded home in a temporary folder and the main window on it, shown.

@@ -2,6 +2,8 @@
 
 #include "ui_tmainform.h"
 
+#include "content/richtextzone.h"
+#include "content/zonebitmap.h"
 #include "link/portsettings.h"
 #include "model/apphome.h"
 #include "model/contentfiles.h"
@@ -14,6 +16,7 @@
 #include "ui/app/userprompts.h"
 #include "ui/app/zonerendering.h"
 #include "ui/content/textpanel.h"
+#include "ui/content/tform3.h"
 #include "ui/layout/clockpanel.h"
 #include "ui/layout/zonelayouteditor.h"
 #include "ui/layout/zoomview.h"
@@ -35,9 +38,12 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
 #include <QShowEvent>
+#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -91,7 +97,7 @@ private:
 
 TMAINForm::TMAINForm(const QString &home, QWidget *parent)
     : QMainWindow(parent), m_home(home), m_prompts(std::make_unique<UserPrompts>()),
-      m_ui(std::make_unique<Ui::TMAINForm>())
+      m_ui(std::make_unique<Ui::TMAINForm>()), m_runEditor([](TForm3 &editor) { editor.exec(); })
 {
     // Creation handler, in its order.
     m_workspace.ReplyAddressSource = 2;
@@ -105,6 +111,7 @@ TMAINForm::TMAINForm(const QString &home, QWidget *parent)
     m_workspace.WorkingProgramCount = 0;
 
     const InstalledRenderers shared = installZoneRenderers(m_renderers);
+    m_richText = shared.richText;
     buildWindow();
 
     // The zone editors keep the hook's renderers, and with them their glyphs.
@@ -188,12 +195,15 @@ void TMAINForm::buildWindow()
     parts.prompts = [this]() -> UserPrompts & { return *m_prompts; };
     // Every load into the editors ends by applying the display's port.
     parts.statusChanged = [this] { applyPortSettings(); };
+    parts.openPictureZone = [this] { Open(); };
     m_navigator = new ProgramNavigator(m_workspace, m_renderers, parts, this);
     m_layoutEditor = new ZoneLayoutEditor(m_workspace, m_navigator, m_preview, m_properties, this);
 
     buildPopupMenus();
     connectCommands();
     connect(m_status->portSelector(), &QComboBox::textActivated, this, &TMAINForm::Combo1Change);
+    connect(m_properties->richTextButton(), &QPushButton::clicked, this, &TMAINForm::BitBtn1Click);
+    connect(m_navigator, &ProgramNavigator::pictureZoneEditRequested, this, &TMAINForm::BitBtn1Click);
 }
 
 void TMAINForm::buildPopupMenus()
@@ -524,6 +534,75 @@ bool TMAINForm::saveAs()
 void TMAINForm::showAbout()
 {
     m_aboutBox->exec();
+}
+
+TForm3 *TMAINForm::richTextEditor() const
+{
+    return m_editorWindow;
+}
+
+void TMAINForm::BitBtn1Click()
+{
+    Workspace &ws = m_workspace;
+    // One editor at a time: reloading the zone while it is open never opens another.
+    if (m_editorWindow || ws.CurrentProgram < 1)
+        return;
+    const ZoneRecord &zone = ws.currentZone();
+    RichTextEditorParts parts;
+    parts.workspace = &ws;
+    parts.prompts = [this]() -> UserPrompts & { return *m_prompts; };
+    parts.closing = [this] { Open(); };
+    auto *editor = new TForm3(std::move(parts), this);
+    editor->setAttribute(Qt::WA_DeleteOnClose);
+    editor->setZoneWidth(zone.Width);
+    editor->statusPanel(0)->setText(QStringLiteral("分区大小:%1*%2").arg(zone.Width).arg(zone.Height));
+    m_editorWindow = editor;
+    m_runEditor(*editor);
+}
+
+void TMAINForm::Open()
+{
+    Workspace &ws = m_workspace;
+    if (ws.CurrentProgram < 1 || ws.CurrentProgram > ws.display().ProgramCount)
+        return;
+    const int program = ws.CurrentProgram;
+    const int slot = ws.CurrentZone;
+    const ZoneRecord &zone = ws.currentZone();
+    if (zone.ZoneType != PictureZone) {
+        // The other kinds show themselves as the tree shows them.
+        if (zone.ZoneType == TextZone)
+            m_properties->textPanel()->Open();
+        else
+            m_navigator->renderZone(program, slot);
+        return;
+    }
+    ws.StatusPanels[6].clear();
+    try {
+        if (zone.ContentFile.isEmpty()) {
+            {
+                const QSignalBlocker block(m_properties->memo());
+                m_properties->memo()->clear();
+            }
+            QImage black(m_zoomPicture->size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+            black.fill(Qt::black);
+            ZoneBitmap::writeForZone(ws, program, slot, black);
+        } else {
+            const RichTextLoad load = RichTextZone::load(*m_richText, ws, zone);
+            if (load.importFailed)
+                m_prompts->notice(this, RichTextZone::importFailedTitle(), RichTextZone::importFailedText());
+            if (load.loaded)
+                ws.StatusPanels[6] = load.path;
+            refreshStatus();
+            if (load.fileMissing)
+                BitBtn1Click();
+            else
+                RichTextZone::yuelanrtf(*m_richText, ws, program, slot);
+        }
+    } catch (const Error &error) {
+        m_prompts->error(this, error.text());
+    }
+    refreshStatus();
+    m_navigator->showZonePicture(program, slot);
 }
 
 } // namespace lumetra

@@ -4,6 +4,9 @@
 #include "project/zonerenderers.h"
 
 #include <QMainWindow>
+#include <QPointer>
+
+#include <functional>
 
 #include <memory>
 
@@ -11,6 +14,7 @@ class QButtonGroup;
 class QLabel;
 class QMenu;
 class QScrollArea;
+class QTextDocument;
 
 namespace Ui {
 class TMAINForm;
@@ -29,6 +33,7 @@ class SavingWindow;
 class StatusPanels;
 class TemplateChooser;
 class TemplatePreview;
+class TForm3;
 class UserPrompts;
 class ZoneLayoutEditor;
 class ZoomView;
@@ -67,6 +72,16 @@ public:
     bool saveFromToolbar();
     bool saveAs();
     void showAbout();
+
+    // "进入编辑": the rich-text editor for the current zone, shown modally.
+    void BitBtn1Click();
+    // Shows the current zone from its content file; for a rich-text zone
+    // without its file it opens the editor.
+    void Open();
+    // Tests show the editor without blocking; the default runs it modally.
+    void setEditorRunner(std::function<void(TForm3 &)> runner) { m_runEditor = std::move(runner); }
+    TForm3 *richTextEditor() const;
+    QTextDocument *richTextDocument() const { return m_richText.get(); }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -111,6 +126,9 @@ private:
     bool m_unsavedNewProject = false;
     SendCommands *m_send = nullptr;
     ControlCommands *m_control = nullptr;
+    std::shared_ptr<QTextDocument> m_richText;
+    QPointer<TForm3> m_editorWindow;
+    std::function<void(TForm3 &)> m_runEditor;
 };
 
 } // namespace lumetra

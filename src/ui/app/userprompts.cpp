@@ -25,6 +25,20 @@ bool UserPrompts::question(QWidget *parent, const QString &text)
     return box.clickedButton() == yes;
 }
 
+int UserPrompts::questionYesNoCancel(QWidget *parent, const QString &caption, const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton *yes = box.addButton(QStringLiteral("Yes"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("No"), QMessageBox::NoRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return QMessageBox::Yes;
+    return box.clickedButton() == no ? QMessageBox::No : QMessageBox::Cancel;
+}
+
 void UserPrompts::information(QWidget *parent, const QString &text)
 {
     QMessageBox box(QMessageBox::Information, boxTitle(), text, QMessageBox::Ok, parent);
@@ -90,6 +104,35 @@ QString UserPrompts::saveProjectFile(QWidget *parent, const QString &folder, con
 QString UserPrompts::openTextFile(QWidget *parent, const QString &folder)
 {
     return runDialog(parent, QFileDialog::AcceptOpen, folder, QString(), textFilter(), QStringLiteral("ZVF"));
+}
+
+QStringList UserPrompts::documentFilters()
+{
+    return {QStringLiteral("ZaVivEvov Format Files (*.zvf)"), QStringLiteral("Word Format Files(*.rtf)")};
+}
+
+static DocumentChoice runDocumentDialog(QWidget *parent, QFileDialog::AcceptMode mode, const QString &folder)
+{
+    const QStringList filters = UserPrompts::documentFilters();
+    QFileDialog dialog(parent, QString(), folder);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    // The editor adds the extension of the chosen filter to a bare name.
+    return {dialog.selectedFiles().constFirst(), int(filters.indexOf(dialog.selectedNameFilter())) == 1 ? 2 : 1};
+}
+
+DocumentChoice UserPrompts::openDocumentFile(QWidget *parent, const QString &folder)
+{
+    return runDocumentDialog(parent, QFileDialog::AcceptOpen, folder);
+}
+
+DocumentChoice UserPrompts::saveDocumentFile(QWidget *parent, const QString &folder)
+{
+    return runDocumentDialog(parent, QFileDialog::AcceptSave, folder);
 }
 
 } // namespace lumetra

@@ -1,10 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
 namespace lumetra {
+
+// A file chosen in a document dialog, with the filter it was chosen under
+// (1 native, 2 RTF); an empty path is Cancel.
+struct DocumentChoice
+{
+    QString path;
+    int filter = 1;
+};
 
 // Every message box and file dialog of the main window goes through here, so
 // that the tests can answer them. Questions name 'Yes' and 'NO' in their text
@@ -16,6 +25,8 @@ public:
 
     // Yes/No confirmation; true for Yes.
     virtual bool question(QWidget *parent, const QString &text);
+    // Yes/No/Cancel question with the question icon: QMessageBox::Yes, No or Cancel.
+    virtual int questionYesNoCancel(QWidget *parent, const QString &caption, const QString &text);
     // Information box with OK.
     virtual void information(QWidget *parent, const QString &text);
     // Information box with OK under a caption of its own ("信息提示").
@@ -31,7 +42,13 @@ public:
     // The text panel's "打开": an existing text file; empty for Cancel.
     virtual QString openTextFile(QWidget *parent, const QString &folder);
 
+    // The rich-text editor's document dialogs, both starting in folder; the
+    // save dialog asks before overwriting.
+    virtual DocumentChoice openDocumentFile(QWidget *parent, const QString &folder);
+    virtual DocumentChoice saveDocumentFile(QWidget *parent, const QString &folder);
+
     static QString projectFilter();
+    static QStringList documentFilters();
     static QString textFilter();
 };
 

@@ -46,7 +46,7 @@ InstalledRenderers installZoneRenderers(ZoneRenderers &renderers)
         if (!load.fileMissing)
             RichTextZone::yuelanrtf(*document, ws, program, slot);
     });
-    return {text, clock};
+    return {text, clock, document};
 }
 
 } // namespace lumetra

@@ -2,6 +2,8 @@
 
 #include <memory>
 
+class QTextDocument;
+
 namespace lumetra {
 
 class ClockRenderer;
@@ -13,6 +15,7 @@ struct InstalledRenderers
 {
     std::shared_ptr<TextRenderer> text;
     std::shared_ptr<ClockRenderer> clock;
+    std::shared_ptr<QTextDocument> richText; // the hidden document of every rich-text zone
 };
 
 // Plugs the text and clock renderers into the window's renderer hook; they

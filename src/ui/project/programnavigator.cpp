@@ -288,6 +288,8 @@ void ProgramNavigator::showZoneNode(QTreeWidgetItem *node)
             showZonePicture(n, slot);
     if (zone.ZoneType == TextZone)
         properties->textPanel()->Open();
+    else if (zone.ZoneType == PictureZone && m_parts.openPictureZone)
+        m_parts.openPictureZone();
     else
         renderZone(n, z);
 }

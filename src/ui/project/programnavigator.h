@@ -36,6 +36,8 @@ struct NavigatorParts
     QList<QAction *> deleteActions;
     std::function<UserPrompts &()> prompts;
     std::function<void()> statusChanged;
+    // The main window's Open of a rich-text zone; without it the zone is rendered.
+    std::function<void()> openPictureZone;
 };
 
 // The program tree's behaviour: building it, the selection handling that
@@ -74,6 +76,8 @@ public:
 
     // Renders one zone (hook for the renderers) and shows its bitmap.
     void renderZone(int program, int slot);
+    // The zone's saved bitmap into its template panel (and the result view when current).
+    void showZonePicture(int program, int slot);
 
 signals:
     void pictureZoneEditRequested();
@@ -82,7 +86,6 @@ private:
     void showProgramNode(QTreeWidgetItem *node, bool fromTree);
     void showZoneNode(QTreeWidgetItem *node);
     void setDeleteEnabled(bool enabled);
-    void showZonePicture(int program, int slot);
     void showResult(const QImage &picture);
 
     Workspace &m_workspace;
