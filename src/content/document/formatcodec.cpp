@@ -30,32 +30,6 @@ bool readColor(const QJsonValue &value, QColor &color)
     return true;
 }
 
-// Pictures inside formats are held to the same size limit as the document's.
-constexpr int MaxTextureSide = 8192;
-
-QByteArray pngBytes(const QImage &image)
-{
-    if (image.isNull())
-        return {};
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
-}
-
-QImage readPng(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "PNG");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxTextureSide || size.height() > MaxTextureSide)
-        return {};
-    return reader.read();
-}
-
 QJsonArray lengthValue(const QTextLength &length)
 {
     return QJsonArray{int(length.type()), length.rawValue()};
@@ -174,7 +148,7 @@ bool decodeValue(const QJsonArray &a, QVariant &out)
             return false;
         out = QBrush(color, Qt::BrushStyle(style));
     } else if (tag == "brt" && a.size() == 2 && a[1].isString()) {
-        const QImage image = readPng(QByteArray::fromBase64(a[1].toString().toLatin1()));
+        const QImage image = readPicture(QByteArray::fromBase64(a[1].toString().toLatin1()));
         if (image.isNull())
             return false;
         out = QBrush(image);
@@ -260,6 +234,29 @@ bool decodeFormat(const QJsonObject &json, QTextFormat &format)
     }
     format = result;
     return true;
+}
+
+QByteArray pngBytes(const QImage &image)
+{
+    if (image.isNull())
+        return {};
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+QImage readPicture(const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > MaxPictureSide || size.height() > MaxPictureSide)
+        return {};
+    return reader.read();
 }
 
 } // namespace lumetra

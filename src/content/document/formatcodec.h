@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QImage>
 #include <QJsonObject>
 #include <QTextFormat>
 
@@ -14,5 +16,11 @@ QJsonObject encodeFormat(const QTextFormat &format);
 
 // False when the JSON is not a format; unknown value kinds are skipped.
 bool decodeFormat(const QJsonObject &json, QTextFormat &format);
+
+// Pictures in our files are PNG; on reading, anything with a side beyond
+// MaxPictureSide is refused before it is decoded (a hostile file).
+constexpr int MaxPictureSide = 8192;
+QByteArray pngBytes(const QImage &image);
+QImage readPicture(const QByteArray &bytes);
 
 } // namespace lumetra

@@ -28,7 +28,6 @@ const QString ReadError = QStringLiteral("文件读错误。");
 // Limits against hostile files; far beyond anything the editor makes.
 constexpr int MaxDepth = 32;
 constexpr int MaxTableCells = 200000;
-constexpr int MaxImageSide = 8192; // and Qt's own 128 MB allocation limit
 constexpr qint64 MaxFileSize = 512LL * 1024 * 1024;
 
 class Writer
@@ -189,26 +188,7 @@ QByteArray imageBytes(const QVariant &resource)
 {
     if (resource.typeId() == QMetaType::QByteArray)
         return resource.toByteArray();
-    const QImage image = qvariant_cast<QImage>(resource);
-    if (image.isNull())
-        return {};
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
-}
-
-QImage decodeImage(const QByteArray &bytes)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > MaxImageSide || size.height() > MaxImageSide)
-        return {};
-    return reader.read();
+    return pngBytes(qvariant_cast<QImage>(resource));
 }
 
 } // namespace
@@ -284,7 +264,7 @@ void NativeDocument::deserialize(QTextDocument &document, const QByteArray &byte
         const QJsonObject image = value.toObject();
         const QString name = image.value("name").toString();
         if (!name.isEmpty())
-            images.insert(name, decodeImage(QByteArray::fromBase64(image.value("data").toString().toLatin1())));
+            images.insert(name, readPicture(QByteArray::fromBase64(image.value("data").toString().toLatin1())));
     }
 
     const QJsonObject settings = top.value("document").toObject();
