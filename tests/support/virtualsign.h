@@ -30,6 +30,15 @@ public:
                 return false;
         return m_process.readLine().startsWith("card ");
     }
+    // A card that holds the given parameter block (as a parameter read returns it).
+    bool startWithParameters(const QString &cardClass, const QByteArray &block)
+    {
+        QFile file(m_dir.filePath(QStringLiteral("params.bin")));
+        if (!file.open(QIODevice::WriteOnly) || file.write(block) != block.size())
+            return false;
+        file.close();
+        return start(cardClass, {QStringLiteral("--params"), file.fileName()});
+    }
     ~VirtualSign()
     {
         m_process.terminate();

@@ -450,15 +450,8 @@ private slots:
         // byte 3 (type 2, which clears both levels) with data logic on.
         QByteArray block = QByteArray::fromHex("01 01 10 50 ff 18 30 02 ff 01 02 ff ff 03 01 00 10"
                                                "07 00 07 00 96 96 ff 07 00 13 00 ff ff ff");
-        QTemporaryDir dir;
-        const QString params = dir.filePath(QStringLiteral("params.bin"));
-        {
-            QFile file(params);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(block);
-        }
         VirtualSign sign;
-        QVERIFY(sign.start(QStringLiteral("C"), {QStringLiteral("--params"), params}));
+        QVERIFY(sign.startWithParameters(QStringLiteral("C"), block));
         WindowFixture f;
         Workspace &ws = f.ws();
         ws.display().Password.clear();
@@ -503,15 +496,8 @@ private slots:
         // Colour 7, grey 9 and module byte 0 (type -1) have no item.
         QByteArray block = QByteArray::fromHex("01 01 10 64 ff 10 20 02 ff 07 09 ff ff 00 01 01 10"
                                                "07 00 07 00 96 96 ff 07 00 13 00 ff ff ff");
-        QTemporaryDir dir;
-        const QString params = dir.filePath(QStringLiteral("params.bin"));
-        {
-            QFile file(params);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(block);
-        }
         VirtualSign sign;
-        QVERIFY(sign.start(QStringLiteral("B"), {QStringLiteral("--params"), params}));
+        QVERIFY(sign.startWithParameters(QStringLiteral("B"), block));
         WindowFixture f;
         Workspace &ws = f.ws();
         ws.display().Password.clear();

@@ -52,6 +52,7 @@ struct DocumentActions::Private
     void clearCharProperty(int property);
     void setTextColour(const QColor &colour);
     void setTextBackground(const QColor &colour);
+    void setCharBrush(int property, const QColor &colour);
     void setParagraphColour(const QColor &colour);
     qreal defaultPointSize() const;
 

@@ -92,24 +92,24 @@ void DocumentActions::Private::clearCharProperty(int property)
 
 void DocumentActions::Private::setTextColour(const QColor &colour)
 {
-    if (!colour.isValid()) {
-        // "自动": the document's own text colour.
-        clearCharProperty(QTextFormat::ForegroundBrush);
-        return;
-    }
-    QTextCharFormat f;
-    f.setForeground(colour);
-    mergeCharFormat(f);
+    setCharBrush(QTextFormat::ForegroundBrush, colour);
 }
 
 void DocumentActions::Private::setTextBackground(const QColor &colour)
 {
+    setCharBrush(QTextFormat::BackgroundBrush, colour);
+}
+
+// An invalid colour is "自动": the property goes and the document's own
+// colour shows.
+void DocumentActions::Private::setCharBrush(int property, const QColor &colour)
+{
     if (!colour.isValid()) {
-        clearCharProperty(QTextFormat::BackgroundBrush);
+        clearCharProperty(property);
         return;
     }
     QTextCharFormat f;
-    f.setBackground(colour);
+    f.setProperty(property, QBrush(colour));
     mergeCharFormat(f);
 }
 

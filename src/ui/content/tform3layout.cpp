@@ -2,6 +2,7 @@
 #include "ui/content/tform3.h"
 
 #include "content/textfaces.h"
+#include "ui/content/actionicons.h"
 #include "ui/content/documentactions.h"
 #include "ui/content/indentruler.h"
 #include "ui/content/richviewedit.h"
@@ -14,7 +15,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QSplitter>
@@ -45,20 +45,6 @@ void paintGrey(QWidget *widget)
     widget->setPalette(palette);
     widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
-}
-
-QIcon tableIcon()
-{
-    QPixmap pixmap(16, 16);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setPen(QColor(0, 0, 128));
-    p.drawRect(1, 2, 13, 11);
-    p.drawLine(1, 6, 14, 6);
-    p.drawLine(1, 10, 14, 10);
-    p.drawLine(6, 2, 6, 13);
-    p.drawLine(10, 2, 10, 13);
-    return QIcon(pixmap);
 }
 
 // A toolbar button under the name the window's handlers know it by.
@@ -258,7 +244,7 @@ void TForm3::buildMenus()
     m_actions->fillFormatMenu(bar->addMenu(QStringLiteral("格式(&O)")));
     m_actions->fillInsertMenu(bar->addMenu(QStringLiteral("插入(&I)")));
     QMenu *table = bar->addMenu(QStringLiteral("表格(&T)"));
-    m_insertTable = new QAction(tableIcon(), QStringLiteral("插入表格"), table);
+    m_insertTable = new QAction(ActionIcons::table(ActionIcons::Table::Grid), QStringLiteral("插入表格"), table);
     m_insertTable->setObjectName(QStringLiteral("mitInsertTable"));
     connect(m_insertTable, &QAction::triggered, this, [this] { m_actions->insertTableFromDialog(); });
     m_actions->fillTableMenu(table, m_insertTable);
@@ -308,7 +294,7 @@ void TForm3::buildToolBars(QWidget *coolBar)
     main->addSeparator();
     m_actions->fillMainToolBar(main);
     main->addSeparator();
-    QAction *table64 = addButton(main, QStringLiteral("ToolButton64"), tableIcon(), QStringLiteral("插入表格"));
+    QAction *table64 = addButton(main, QStringLiteral("ToolButton64"), ActionIcons::table(ActionIcons::Table::Grid), QStringLiteral("插入表格"));
     connect(table64, &QAction::triggered, this, [this] { m_actions->insertTableFromDialog(); });
     QAction *preview = addButton(main, QStringLiteral("ToolButton12"),
                                  s->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("阅览编辑"));
@@ -324,7 +310,7 @@ void TForm3::buildToolBars(QWidget *coolBar)
     m_actions->fillFormattingToolBar(formatting);
 
     QToolBar *table = toolBar(QStringLiteral("Table"));
-    QAction *table47 = addButton(table, QStringLiteral("ToolButton47"), tableIcon(), QStringLiteral("插入表格"));
+    QAction *table47 = addButton(table, QStringLiteral("ToolButton47"), ActionIcons::table(ActionIcons::Table::Grid), QStringLiteral("插入表格"));
     table47->setToolTip(QStringLiteral("插入表格"));
     connect(table47, &QAction::triggered, this, [this] { m_actions->insertTableFromDialog(); });
     m_actions->fillTableToolBar(table);

@@ -1,5 +1,8 @@
 #include "ui/link/portsetupdialog.h"
 
+#include "link/portsettings.h"
+#include "model/gbk.h"
+
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -13,6 +16,21 @@ namespace lumetra {
 QList<int> PortSetupDialog::rates()
 {
     return {115200, 57600, 38400, 19200, 9600, 4800};
+}
+
+bool PortSetupDialog::chooseFor(DisplayRecord &display, const QComboBox &listed,
+                                const std::function<int(QDialog &)> &runModal, QWidget *parent)
+{
+    QStringList ports;
+    for (int i = 0; i < listed.count(); ++i)
+        ports << listed.itemText(i);
+    PortSetupDialog setup(ports, fromGbk(display.SerialPort), PortSettings::appliedBaudRate(display.BaudRate), parent);
+    if (runModal(setup) != QDialog::Accepted)
+        return false;
+    if (!setup.portName().isEmpty())
+        display.SerialPort = toGbk(setup.portName());
+    display.BaudRate = setup.baudRate();
+    return true;
 }
 
 PortSetupDialog::PortSetupDialog(const QStringList &ports, const QString &port, int baudRate, QWidget *parent)

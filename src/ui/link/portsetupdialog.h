@@ -1,6 +1,10 @@
 #pragma once
 
+#include "model/records.h"
+
 #include <QDialog>
+
+#include <functional>
 
 class QComboBox;
 
@@ -20,6 +24,11 @@ public:
 
     // The rates offered, fastest first.
     static QList<int> rates();
+
+    // The dialog over the ports of the given box, opened on the display's
+    // port and rate; on OK the display takes the choice. False on Cancel.
+    static bool chooseFor(DisplayRecord &display, const QComboBox &listed,
+                          const std::function<int(QDialog &)> &runModal, QWidget *parent);
 
 private:
     QComboBox *m_port = nullptr;

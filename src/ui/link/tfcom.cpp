@@ -77,16 +77,9 @@ void TF_com::Button2Click()
 {
     Workspace &ws = *m_context.workspace;
     DisplayRecord &d = ws.display();
-    QStringList ports;
-    for (int i = 0; i < m_ports->count(); ++i)
-        ports << m_ports->itemText(i);
-    PortSetupDialog setup(ports, fromGbk(d.SerialPort), PortSettings::appliedBaudRate(d.BaudRate), this);
-    if (m_runModal(setup) != QDialog::Accepted)
+    if (!PortSetupDialog::chooseFor(d, *m_ports, m_runModal, this))
         return;
     try {
-        if (!setup.portName().isEmpty())
-            d.SerialPort = toGbk(setup.portName());
-        d.BaudRate = setup.baudRate();
         const QString name = PortSettings::ApplayCom(ws, m_context.defaultProject);
         m_ports->setCurrentText(name);
         ws.StatusPanels[3] = linkTypeName(d.LinkType);

@@ -285,17 +285,8 @@ void TF_SET1::storeLinkSettings()
 
 void TF_SET1::Button1Click()
 {
-    DisplayRecord &d = m_context.workspace->display();
-    QStringList ports;
-    for (int i = 0; i < m_ports->count(); ++i)
-        ports << m_ports->itemText(i);
-    PortSetupDialog setup(ports, fromGbk(d.SerialPort), PortSettings::appliedBaudRate(d.BaudRate), this);
-    if (m_runModal(setup) != QDialog::Accepted)
-        return;
-    if (!setup.portName().isEmpty())
-        d.SerialPort = toGbk(setup.portName());
-    d.BaudRate = setup.baudRate();
-    storeLinkSettings();
+    if (PortSetupDialog::chooseFor(m_context.workspace->display(), *m_ports, m_runModal, this))
+        storeLinkSettings();
 }
 
 void TF_SET1::BitBtn12Click()
